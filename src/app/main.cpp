@@ -1,0 +1,2 @@
+// Entry point: placeholder until the main window lands.
+int main() { return 0; }
