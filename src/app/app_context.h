@@ -1,8 +1,10 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "app/settings/settings.h"
 #include "editor/document_slots.h"
+#include "editor/find_state.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
@@ -36,7 +38,8 @@ struct AppContext {
     MessageBoxes& messages() { return platform.messages; }
 
     Settings settings;
-    DocumentSlots slots;
+    // DocumentSlots (not "slots": Qt reserves that word as a macro).
+    DocumentSlots documentSlots;
 
     // DocumentFolder: where the Open dialogs start. SaveFolder: where Save As
     // starts. Both end in '/'.
@@ -49,6 +52,19 @@ struct AppContext {
     bool beginnerWizardRequested = false;
     // The BODY attributes held by the page-properties builder (new-page text).
     std::string bodyAttributes;
+
+    // The one undo snapshot of the program (SaveUndoSnapshot): a window's text
+    // and caret before an insertion, and that window's slot (0: none taken, or
+    // its window has closed), so that Undo never restores a foreign text.
+    std::string undoText;
+    std::size_t undoCaret = 0;
+    int undoSlot = 0;
+    // EditTagMode: the next InsertTag replaces the selected tag with the open
+    // text. One-shot: InsertTag and the closing of any tag dialog clear it.
+    bool editTagMode = false;
+
+    // FindWhat, MatchCase, SearchDirection and the rest of the search state.
+    FindState search;
 
     // The active document window, or nullptr.
     DocumentView* activeDocument() { return platform.shell.activeDocument(); }

@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "app/settings/settings_store.h"
 #include "editor/file_commands.h"
+#include "editor/insertion.h"
 
 namespace quillane {
 
@@ -26,9 +27,9 @@ DocumentView& CreateDocumentWindow(AppContext& ctx, int slot, const std::string&
 }
 
 DocumentView& NewDocument(AppContext& ctx) {
-    if (!ctx.slots.anyOpen()) ctx.shell().setDocumentToolbarEnabled(true);
-    int n = ctx.slots.allocate();
-    ctx.slots.lastNewSlot = n;
+    if (!ctx.documentSlots.anyOpen()) ctx.shell().setDocumentToolbarEnabled(true);
+    int n = ctx.documentSlots.allocate();
+    ctx.documentSlots.lastNewSlot = n;
     DocumentView& view = CreateDocumentWindow(ctx, n, "Untitled:" + std::to_string(n));
     OnDocumentActivated(ctx, view);
     return view;
@@ -46,7 +47,7 @@ std::string FormatDocumentLength(std::size_t length) { return " " + std::to_stri
 void OnDocumentTextChanged(AppContext& ctx, DocumentView& view) {
     if (ctx.coloringInProgress) return;
     LayoutDocument(ctx, view, false);
-    ctx.slots[view.slot()].modified = true;
+    ctx.documentSlots[view.slot()].modified = true;
     ctx.shell().setStatusText(StatusPanel::Length, FormatDocumentLength(view.editor().length()));
 }
 
@@ -55,7 +56,7 @@ void OnDocumentActivated(AppContext& ctx, DocumentView& view) {
 }
 
 bool QueryCloseDocument(AppContext& ctx, DocumentView& view) {
-    if (!ctx.slots[view.slot()].modified) return true;
+    if (!ctx.documentSlots[view.slot()].modified) return true;
     MessageRequest prompt;
     prompt.title = kMainWindowCaption;
     prompt.text = "The text in [" + view.caption() + "] has changed.\nDo you want to save the changes?";
@@ -71,8 +72,10 @@ bool QueryCloseDocument(AppContext& ctx, DocumentView& view) {
 }
 
 void DocumentWindowClosed(AppContext& ctx, int slot) {
-    ctx.slots.release(slot);
-    if (!ctx.slots.anyOpen()) ctx.shell().setDocumentToolbarEnabled(false);
+    ctx.documentSlots.release(slot);
+    // A later window may reuse the slot; it must not inherit the snapshot.
+    ForgetUndoSnapshot(ctx, slot);
+    if (!ctx.documentSlots.anyOpen()) ctx.shell().setDocumentToolbarEnabled(false);
 }
 
 void CloseAllDocuments(AppContext& ctx) {
