@@ -1,0 +1,26 @@
+#include "app/ui/ui_commands.h"
+
+#include "app/command_table.h"
+#include "app/ui/main_window.h"
+#include "app/ui/templates_dialog.h"
+// The dialogs in full: the host header hands out guarded pointers to them.
+#include "editor/ui/find_dialog.h"
+#include "editor/ui/replace_dialog.h"
+#include "editor/ui/search_dialogs.h"
+
+namespace quillane {
+
+void RegisterUiCommands(CommandTable& table, AppContext& ctx, MDIForm1& mainWindow) {
+    table.add("mnuNewFile", [&mainWindow](AppContext& ctx, DocumentView*) {
+        Templates dialog(ctx, &mainWindow);
+        dialog.exec();
+    });
+    // Closing the main window closes every document first and may be
+    // cancelled there; the program ends when it has closed.
+    auto exit = [&mainWindow](AppContext&, DocumentView*) { mainWindow.close(); };
+    table.add("FileExit", exit);
+    table.add("mnuFileExit", exit);
+    RegisterSearchDialogCommands(table, ctx, mainWindow);
+}
+
+}  // namespace quillane
