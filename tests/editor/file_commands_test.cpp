@@ -460,7 +460,7 @@ TEST_F(FileCommands, TemplatesAreListedSortedAndOpenedUntitled) {
 // page that opens as a new document.
 TEST_F(FileCommands, ShippedTemplatesArePagesThatOpenUntitled) {
     namespace fs = std::filesystem;
-    app.shell.folder = (fs::path(__FILE__).parent_path().parent_path().parent_path() / "resources/templates/").string();
+    app.shell.folder = (fs::path(TEST_DATA_DIR).parent_path().parent_path() / "resources/templates/").string();
     std::vector<std::string> names = ListTemplates(app.ctx);
     EXPECT_GE(names.size(), 3u);
     for (const std::string& name : names) {

@@ -1,0 +1,140 @@
+#include "builders/ui/image_dialog_base.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/app_context.h"
+#include "builders/image_builders.h"
+#include "builders/ui/line_edit_bytes.h"
+
+namespace quillane {
+
+namespace {
+
+// Swallows Enter in one widget and runs an action instead.
+class EnterKeyFilter : public QObject {
+public:
+    EnterKeyFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+QLineEdit* EditOf(const QWidget* widget) {
+    if (auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(const_cast<QWidget*>(widget));
+}
+
+}  // namespace
+
+ImageDialogBase::ImageDialogBase(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void ImageDialogBase::done(int result) {
+    ctx_.editTagMode = false;
+    QDialog::done(result);
+}
+
+QPushButton* ImageDialogBase::addButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    // Otherwise the dialog would make the first of them its default on show,
+    // and Enter in any box would press it.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* ImageDialogBase::addHelpButton() {
+    auto* help = new QPushButton(this);
+    help->setObjectName("SSCommand1");
+    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setToolTip("Help");
+    help->setAccessibleName("Help");
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ctx_.platform.help.showContents(); });
+    return help;
+}
+
+QLabel* ImageDialogBase::addLabel(const char* name, const char* text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QComboBox* ImageDialogBase::addEditableCombo(const char* name, const QStringList& items) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
+    return box;
+}
+
+QStringList ImageDialogBase::urlChoices() const {
+    QStringList items{"http://"};
+    for (int i = 1; i <= 15; ++i) items << QString::fromStdString(ctx_.settings.FavoriteURLs[i]);
+    return items;
+}
+
+void ImageDialogBase::runOnEnter(QWidget* box, std::function<void()> action) {
+    QWidget* target = box;
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) target = combo->lineEdit();
+    target->installEventFilter(new EnterKeyFilter(target, std::move(action)));
+}
+
+void ImageDialogBase::refuse(const ImageMessage& message) {
+    ctx_.messages().say(message.text);
+    if (auto* control = findChild<QWidget*>(QString::fromStdString(message.focus))) control->setFocus();
+}
+
+void ImageDialogBase::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ctx_.platform.help.showContents();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ImageDialogBase::showEvent(QShowEvent* event) {
+    // Centred on the screen, not on the main window, when first shown.
+    if (!centred_) {
+        centred_ = true;
+        adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    }
+    QDialog::showEvent(event);
+}
+
+std::string BoxBytes(const QWidget* box) {
+    QLineEdit* edit = EditOf(box);
+    return edit ? LineEditBytes(edit) : std::string();
+}
+
+void SetBoxBytes(QWidget* box, const std::string& bytes) {
+    if (QLineEdit* edit = EditOf(box)) SetLineEditBytes(edit, bytes);
+}
+
+}  // namespace quillane
