@@ -6,6 +6,7 @@
 #include "app/app_context.h"
 #include "app/command_table.h"
 #include "app/recent_files.h"
+#include "builders/color_choice.h"
 #include "builders/simple_tag_commands.h"
 #include "editor/document_lifecycle.h"
 #include "editor/file_commands.h"
@@ -78,6 +79,7 @@ void RegisterCoreCommands(CommandTable& table) {
     RegisterFindCommands(table);
     RegisterTagColouringCommands(table);
     RegisterSimpleTagCommands(table);
+    RegisterColorCommands(table);
 }
 
 }  // namespace quillane

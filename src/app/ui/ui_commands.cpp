@@ -3,8 +3,12 @@
 #include "app/command_table.h"
 #include "app/ui/main_window.h"
 #include "app/ui/templates_dialog.h"
+#include "builders/ui/image_dialog_commands.h"
+#include "builders/ui/link_dialog_commands.h"
+#include "builders/ui/page_property_dialogs.h"
 // The dialogs in full: the host header hands out guarded pointers to them.
 #include "editor/ui/find_dialog.h"
+#include "makers/ui/table_dialog_commands.h"
 #include "editor/ui/replace_dialog.h"
 #include "editor/ui/search_dialogs.h"
 
@@ -21,6 +25,10 @@ void RegisterUiCommands(CommandTable& table, AppContext& ctx, MDIForm1& mainWind
     table.add("FileExit", exit);
     table.add("mnuFileExit", exit);
     RegisterSearchDialogCommands(table, ctx, mainWindow);
+    RegisterLinkDialogs(table, &mainWindow);
+    RegisterImageDialogs(table, &mainWindow);
+    RegisterPagePropertyDialogs(table, &mainWindow);
+    RegisterTableDialogs(table, &mainWindow);
 }
 
 }  // namespace quillane

@@ -1,0 +1,122 @@
+#pragma once
+// One document with the real editor control and a quiet platform around it,
+// for the search benchmarks.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "platform/qt/qsci_editor_control.h"
+
+namespace quillane::bench {
+
+struct EditorView : DocumentView {
+    int slot() const override { return 1; }
+    std::string caption() const override { return "Untitled:1"; }
+    void setCaption(const std::string&) override {}
+    EditorControl& editor() override { return control; }
+    bool wordWrapChecked() const override { return false; }
+    void setWordWrapChecked(bool) override {}
+    int innerWidthTwips() const override { return 9000; }
+    void setRecentEntry(int, const std::string&, bool) override {}
+    void setMenuItemVisible(const std::string&, bool) override {}
+    bool menuItemVisible(const std::string&) const override { return true; }
+    QsciEditorControl control;
+};
+
+struct OneDocumentShell : Shell {
+    explicit OneDocumentShell(DocumentView& view) : view_(view) {}
+    DocumentView& createDocumentWindow(int) override { return view_; }
+    bool closeDocumentWindow(DocumentView&) override { return false; }
+    DocumentView* activeDocument() override { return &view_; }
+    std::vector<DocumentView*> documentWindows() override { return {&view_}; }
+    void activate(DocumentView&) override {}
+    void arrange(WindowArrangement) override {}
+    void setStatusText(StatusPanel, const std::string&) override {}
+    void setDocumentToolbarEnabled(bool) override {}
+    void setBusy(bool) override {}
+    void setRecentEntry(int, const std::string&, bool) override {}
+    std::string recentEntryCaption(int) const override { return {}; }
+    TwipsRect geometry() const override { return {}; }
+    void setGeometry(const TwipsRect&) override {}
+    int screenWidthTwips() const override { return 15360; }
+    int screenHeightTwips() const override { return 11520; }
+    std::string programFolder() const override { return "./"; }
+
+private:
+    DocumentView& view_;
+};
+
+// Message boxes answer OK at once and keep their texts.
+struct RecordedMessages : MessageBoxes {
+    MessageAnswer show(const MessageRequest& request) override {
+        texts.push_back(request.text);
+        return MessageAnswer::Ok;
+    }
+    std::vector<std::string> texts;
+};
+
+struct NoDialogs : FileDialogs {
+    std::optional<FileChoice> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<FileChoice> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<Rgb> chooseColor(std::optional<Rgb>) override { return std::nullopt; }
+};
+
+struct NoStore : SettingsBackend {
+    std::string get(const std::string&, const std::string&, const std::string& fallback) const override {
+        return fallback;
+    }
+    void put(const std::string&, const std::string&, const std::string&) override {}
+};
+
+struct NoLauncher : ProcessLauncher {
+    LaunchResult start(const std::string&, const std::vector<std::string>&) override { return {}; }
+};
+
+struct NoClipboard : Clipboard {
+    std::string text() const override { return {}; }
+    void setText(const std::string&) override {}
+};
+
+struct NoHelp : HelpViewer {
+    void showContents() override {}
+    void showTopic(int) override {}
+};
+
+struct SearchBenchApp {
+    SearchBenchApp() { view.control.resize(800, 600); }
+    EditorView view;
+    OneDocumentShell shell{view};
+    RecordedMessages messages;
+    NoDialogs dialogs;
+    NoStore store;
+    NoLauncher launcher;
+    NoClipboard clipboard;
+    SystemClock clock;
+    NoHelp help;
+    AppContext ctx{Platform{shell, messages, dialogs, store, launcher, clipboard, clock, help}};
+    QsciEditorControl& editor() { return view.control; }
+};
+
+// `bytes` of ordinary HTML lines (CR LF ends) with `marker` put in
+// `markers` times, spread evenly.
+inline std::string MakeMarkedPage(std::size_t bytes, std::size_t markers, const std::string& marker) {
+    const std::string line = "<P>Plain text of a paragraph with <B>some</B> markup in it.</P>\r\n";
+    std::string filler;
+    filler.reserve(bytes + line.size());
+    while (filler.size() < bytes) filler += line;
+    filler.resize(bytes);
+    std::string page;
+    page.reserve(bytes + markers * marker.size());
+    const std::size_t step = bytes / markers;
+    for (std::size_t k = 0; k < markers; ++k) {
+        page.append(filler, k * step, step / 2);
+        page += marker;
+        page.append(filler, k * step + step / 2, step - step / 2);
+    }
+    page.append(filler, markers * step);
+    return page;
+}
+
+}  // namespace quillane::bench
