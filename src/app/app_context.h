@@ -1,10 +1,14 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "app/settings/settings.h"
+#include "builders/meta_tags.h"
 #include "editor/document_slots.h"
 #include "editor/find_state.h"
+#include "makers/cell_properties.h"
+#include "makers/table_settings.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
@@ -52,6 +56,10 @@ struct AppContext {
     bool beginnerWizardRequested = false;
     // The BODY attributes held by the page-properties builder (new-page text).
     std::string bodyAttributes;
+    // The page title last built by the page-properties OK and the META lines
+    // of the last META Tags OK; the toolbar's new page writes them.
+    std::string pageTitle;
+    MetaLines metaLines;
 
     // The one undo snapshot of the program (SaveUndoSnapshot): a window's text
     // and caret before an insertion, and that window's slot (0: none taken, or
@@ -65,6 +73,19 @@ struct AppContext {
 
     // FindWhat, MatchCase, SearchDirection and the rest of the search state.
     FindState search;
+
+    // The last image folder, where the image browse buttons start. Unset until
+    // an image is first browsed: the ImageDirectory setting stands for it.
+    std::optional<std::string> lastImageFolder;
+    // The image-map dialog's shape name ("Circle", "Rect", "Poly"; empty until
+    // a shape button is first pressed). Kept for the whole run.
+    std::string imageMapShape;
+
+    // TableSettings: the table the Table Properties dialog described, which
+    // the Table Maker builds. CellProperties: the Table Maker's per-cell
+    // properties, kept from one table to the next until its Done.
+    TableSettings tableSettings;
+    CellProperties cellProperties;
 
     // The active document window, or nullptr.
     DocumentView* activeDocument() { return platform.shell.activeDocument(); }

@@ -9,6 +9,8 @@
 #include "builders/color_choice.h"
 #include "builders/simple_tag_commands.h"
 #include "editor/document_lifecycle.h"
+#include "editor/editing_commands.h"
+#include "editor/external_programs.h"
 #include "editor/file_commands.h"
 #include "editor/find_replace.h"
 #include "editor/tag_colouring.h"
@@ -80,6 +82,8 @@ void RegisterCoreCommands(CommandTable& table) {
     RegisterTagColouringCommands(table);
     RegisterSimpleTagCommands(table);
     RegisterColorCommands(table);
+    RegisterEditingCommands(table);
+    RegisterExternalProgramCommands(table);
 }
 
 }  // namespace quillane

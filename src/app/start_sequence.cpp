@@ -43,10 +43,9 @@ void CreateFirstDocument(AppContext& ctx) {
     DocumentView& view = CreateDocumentWindow(ctx, 1, "Untitled:1");
     ctx.shell().setDocumentToolbarEnabled(true);
     EditorControl& editor = view.editor();
-    editor.setText(NewPageText(ctx.platform.clock.now(), ctx.bodyAttributes));
-    if (ctx.settings.ColorTags == 1) ColorNewPage(view);
     // The new page is where the document starts: not a change, nothing to undo.
-    editor.emptyUndoBuffer();
+    editor.loadText(NewPageText(ctx.platform.clock.now(), ctx.bodyAttributes));
+    if (ctx.settings.ColorTags == 1) ColorNewPage(view);
     ctx.documentSlots[1].modified = false;
     editor.setFocus();
     std::size_t length = editor.length();

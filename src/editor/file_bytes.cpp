@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace quillane {
@@ -45,15 +46,17 @@ bool ResolveLinks(std::string& path) {
     return false;
 }
 
-bool WriteAll(int fd, std::string_view bytes, int& error) {
-    while (!bytes.empty()) {
-        ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
+bool WriteAll(int fd, std::span<const std::string_view> pieces, int& error) {
+    for (std::string_view bytes : pieces) {
+        while (!bytes.empty()) {
+            ssize_t n = write(fd, bytes.data(), bytes.size());
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                error = errno;
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
         }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
 }
@@ -68,13 +71,13 @@ FileStatus OpenFailureStatus(int error) { return IsResourceError(error) ? FileSt
 
 // Devices and pipes cannot be replaced; they get the bytes directly. A pipe
 // without a reader is refused instead of blocking.
-FileWriteResult WriteInPlace(const std::string& path, std::string_view bytes) {
+FileWriteResult WriteInPlace(const std::string& path, std::span<const std::string_view> pieces) {
     int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return WriteFailure(OpenFailureStatus(errno), errno);
     int flags = fcntl(fd, F_GETFL);
     if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     int error = 0;
-    bool written = WriteAll(fd, bytes, error);
+    bool written = WriteAll(fd, pieces, error);
     if (close(fd) != 0 && written) {
         written = false;
         error = errno;
@@ -97,23 +100,45 @@ FileReadResult ReadFileBytes(const std::string& path) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {FileStatus::CannotOpen, {}, ErrorText(errno)};
     struct stat st {};
+    std::size_t expected = 0;
     if (fstat(fd, &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
             close(fd);
             return {FileStatus::CannotOpen, {}, ErrorText(EISDIR)};
         }
-        if (S_ISREG(st.st_mode) && st.st_size > 0) result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+        if (S_ISREG(st.st_mode) && st.st_size > 0) expected = static_cast<std::size_t>(st.st_size);
     }
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
+    auto failed = [&](int error) {
+        close(fd);
+        return FileReadResult{FileStatus::Failed, {}, ErrorText(error)};
+    };
+    // A regular file is read straight into the result; whatever its size
+    // said, reading goes on to the end (the file may have grown) and stops
+    // early when it has shrunk.
+    result.bytes.resize(expected);
+    std::size_t filled = 0;
+    bool atEnd = false;
+    while (filled < expected) {
+        ssize_t n = read(fd, result.bytes.data() + filled, expected - filled);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int error = errno;
-            close(fd);
-            return {FileStatus::Failed, {}, ErrorText(error)};
+            return failed(errno);
         }
+        if (n == 0) {
+            atEnd = true;
+            break;
+        }
+        filled += static_cast<std::size_t>(n);
+    }
+    result.bytes.resize(filled);
+    char buffer[65536];
+    while (!atEnd) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return failed(errno);
+        }
+        if (n == 0) break;
         result.bytes.append(buffer, static_cast<std::size_t>(n));
     }
     close(fd);
@@ -121,6 +146,10 @@ FileReadResult ReadFileBytes(const std::string& path) {
 }
 
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return WriteFileAtomically(path, std::span<const std::string_view>(&bytes, 1));
+}
+
+FileWriteResult WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces) {
     if (!IsUsablePath(path) || path.ends_with('/')) return WriteFailure(FileStatus::CannotOpen, EINVAL);
     std::string target = path;
     if (!ResolveLinks(target)) return WriteFailure(FileStatus::CannotOpen, ELOOP);
@@ -130,7 +159,7 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
     if (!exists && errno != ENOENT) return WriteFailure(FileStatus::CannotOpen, errno);
     if (exists) {
         if (S_ISDIR(st.st_mode)) return WriteFailure(FileStatus::CannotOpen, EISDIR);
-        if (!S_ISREG(st.st_mode)) return WriteInPlace(target, bytes);
+        if (!S_ISREG(st.st_mode)) return WriteInPlace(target, pieces);
         // access() grants the superuser everything; the permission bits say
         // what the owner meant.
         if (access(target.c_str(), W_OK) != 0) return WriteFailure(FileStatus::CannotOpen, errno);
@@ -150,7 +179,7 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
     if (fd < 0) return WriteFailure(OpenFailureStatus(errno), errno);
 
     int error = 0;
-    bool ok = WriteAll(fd, bytes, error);
+    bool ok = WriteAll(fd, pieces, error);
     if (ok && fsync(fd) != 0) {
         ok = false;
         error = errno;

@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,8 @@ FileReadResult ReadFileBytes(const std::string& path);
 // file is left. Files that are not regular files (devices, pipes) are written
 // in place.
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The same for content given in pieces, written one after the other, so that
+// a caller need not join them into one copy first.
+FileWriteResult WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
 
 }  // namespace quillane

@@ -4,9 +4,11 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "app/app_context.h"
 #include "app/recent_files.h"
+#include "editor/document_file.h"
 #include "editor/document_lifecycle.h"
 #include "editor/file_bytes.h"
 #include "editor/tag_colouring.h"
@@ -16,7 +18,6 @@ namespace quillane {
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kProgramTitle = "Quillane";
 constexpr const char* kOpenErrorTitle = "Open Error";
 constexpr const char* kTemplateExtension = ".qlt";
@@ -64,22 +65,10 @@ DocumentView* OpenIntoNewWindow(AppContext& ctx, const std::string& path, bool u
     std::string caption = IsTemplatePath(path) ? "Untitled:" + std::to_string(n) : path;
     DocumentView& view = CreateDocumentWindow(ctx, n, caption);
 
-    DecodedText decoded = DecodeFileBytes(file.bytes);
-    std::string text;
-    if (unixLineEnds) {
-        text.reserve(decoded.utf8.size() + decoded.utf8.size() / 16);
-        for (char c : decoded.utf8) {
-            if (c == '\n') text += '\r';
-            text += c;
-        }
-    } else {
-        text = std::move(decoded.utf8);
-    }
     EditorControl& editor = view.editor();
-    editor.setText(text);
-    // Undo must not take the document back to an empty window.
-    editor.emptyUndoBuffer();
-    ctx.documentSlots[n].encoding = decoded.encoding;
+    // Loaded as the document's starting point: undo must not take it back to
+    // an empty window.
+    ctx.documentSlots[n].encoding = LoadDocumentFile(editor, std::move(file.bytes), unixLineEnds);
     if (!unixLineEnds && ctx.settings.ColorTags == 1) {
         editor.setVisible(false);
         ColorTags(ctx, view);
@@ -110,14 +99,6 @@ void OpenChosenFile(AppContext& ctx, const FileChoice& choice, bool unixLineEnds
     ctx.documentFolder = FolderOf(choice.path);
 }
 
-// The editor text as a file holds it: one CR LF after the text, in the
-// encoding the file was read with.
-std::string FileBytesFor(AppContext& ctx, DocumentView& view, std::string_view text) {
-    std::string withEnd(text);
-    withEnd += kCrLf;
-    return EncodeFileBytes(withEnd, ctx.documentSlots[view.slot()].encoding);
-}
-
 }  // namespace
 
 DocumentView* OpenDocumentFile(AppContext& ctx, const std::string& path) { return OpenIntoNewWindow(ctx, path, false); }
@@ -127,7 +108,7 @@ DocumentView* OpenUnixFile(AppContext& ctx, const std::string& path) { return Op
 bool SaveDocument(AppContext& ctx, DocumentView& view, const std::string& path) {
     EditorControl& editor = view.editor();
     ctx.shell().setBusy(true);
-    FileWriteResult result = WriteFileAtomically(path, FileBytesFor(ctx, view, editor.textView()));
+    FileWriteResult result = WriteDocumentFile(path, editor.textView(), ctx.documentSlots[view.slot()].encoding);
     ctx.shell().setBusy(false);
     if (result.status == FileStatus::CannotOpen) {
         ctx.messages().say("Read only file.  Use Save As to save the file.");
@@ -200,7 +181,7 @@ void InsertFileCommand(AppContext& ctx, DocumentView& view) {
         editor.setFocus();
         return;
     }
-    editor.setSelText(DecodeFileBytes(file.bytes).utf8);
+    editor.setSelText(DecodeFileBytes(std::move(file.bytes)).utf8);
 }
 
 bool SaveCommand(AppContext& ctx, DocumentView& view) {
@@ -237,7 +218,7 @@ void SaveUnixCommand(AppContext& ctx, DocumentView& view) {
         if (c != '\r') unixText += c;
     }
     ctx.shell().setBusy(true);
-    FileWriteResult result = WriteFileAtomically(choice->path, FileBytesFor(ctx, view, unixText));
+    FileWriteResult result = WriteDocumentFile(choice->path, unixText, ctx.documentSlots[view.slot()].encoding);
     ctx.shell().setBusy(false);
     if (!result.ok()) {
         ctx.messages().show({.title = kOpenErrorTitle,

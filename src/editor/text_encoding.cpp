@@ -1,7 +1,10 @@
 #include "editor/text_encoding.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+#include <utility>
 
 namespace quillane {
 
@@ -95,29 +98,80 @@ int UnicodeToWindows1252(char32_t cp) {
     return -1;
 }
 
-}  // namespace
+// The top bit of each byte of a word: a word masked with it is not 0 when one
+// of its bytes is not ASCII.
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
-DecodedText DecodeFileBytes(std::string_view bytes) {
+std::uint64_t LoadWord(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The index of the first byte at or above 0x80 in a word whose high bits are
+// `high` (not 0), counting in memory order.
+std::size_t FirstHighByte(std::uint64_t high) {
+    if constexpr (std::endian::native == std::endian::little) return std::countr_zero(high) / 8;
+    return std::countl_zero(high) / 8;
+}
+
+// Where the run of ASCII bytes from i ends. Pages are mostly ASCII, so the
+// bytes are tested a word at a time.
+std::size_t SkipAscii(std::string_view s, std::size_t i) {
+    const char* data = s.data();
+    const std::size_t size = s.size();
+    while (size - i >= 16 && ((LoadWord(data + i) | LoadWord(data + i + 8)) & kHighBits) == 0) i += 16;
+    while (size - i >= 8) {
+        std::uint64_t high = LoadWord(data + i) & kHighBits;
+        if (high != 0) return i + FirstHighByte(high);
+        i += 8;
+    }
+    while (i < size && static_cast<unsigned char>(data[i]) < 0x80) ++i;
+    return i;
+}
+
+// Whether the bytes are the editor text as they stand: UTF-8, or mostly UTF-8
+// with a few stray bytes, which are kept as they are so that a save gives the
+// same file back.
+bool IsEditorText(std::string_view bytes) {
     std::size_t multiByte = 0;
     std::size_t invalid = 0;
-    for (std::size_t i = 0; i < bytes.size();) {
+    for (std::size_t i = SkipAscii(bytes, 0); i < bytes.size(); i = SkipAscii(bytes, i)) {
         std::size_t n = SequenceLength(bytes, i);
         if (n == 0) {
             ++invalid;
             ++i;
         } else {
-            if (n > 1) ++multiByte;
+            ++multiByte;
             i += n;
         }
     }
-    // Mostly UTF-8 with a few stray bytes: keep every byte as it is, so that a
-    // save gives the same file back.
-    if (invalid == 0 || multiByte > invalid) return {std::string(bytes), TextEncoding::Utf8};
+    return invalid == 0 || multiByte > invalid;
+}
 
+DecodedText FromWindows1252(std::string_view bytes) {
     DecodedText result{{}, TextEncoding::Windows1252};
     result.utf8.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) AppendUtf8(result.utf8, Windows1252ToUnicode(static_cast<unsigned char>(c)));
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t ascii = SkipAscii(bytes, i);
+        result.utf8.append(bytes.data() + i, ascii - i);
+        if (ascii == bytes.size()) break;
+        AppendUtf8(result.utf8, Windows1252ToUnicode(static_cast<unsigned char>(bytes[ascii])));
+        i = ascii + 1;
+    }
     return result;
+}
+
+}  // namespace
+
+DecodedText DecodeFileBytes(std::string_view bytes) {
+    if (IsEditorText(bytes)) return {std::string(bytes), TextEncoding::Utf8};
+    return FromWindows1252(bytes);
+}
+
+DecodedText DecodeFileBytes(std::string&& bytes) {
+    if (IsEditorText(bytes)) return {std::move(bytes), TextEncoding::Utf8};
+    return FromWindows1252(bytes);
 }
 
 std::string EncodeFileBytes(std::string_view utf8, TextEncoding encoding) {
@@ -125,6 +179,11 @@ std::string EncodeFileBytes(std::string_view utf8, TextEncoding encoding) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // ASCII is the same in both.
+        const std::size_t ascii = SkipAscii(utf8, i);
+        out.append(utf8.data() + i, ascii - i);
+        i = ascii;
+        if (i == utf8.size()) break;
         std::size_t n = SequenceLength(utf8, i);
         if (n == 0) {
             // Not UTF-8: nothing to translate, and dropping it would lose text.

@@ -15,6 +15,9 @@ struct DecodedText {
 
 // Decides the encoding of a file's bytes and gives the editor text.
 DecodedText DecodeFileBytes(std::string_view bytes);
+// The same for bytes the caller gives up: a file that needs no conversion
+// becomes the editor text without a copy.
+DecodedText DecodeFileBytes(std::string&& bytes);
 // Gives the bytes to write for an editor text. Characters the encoding cannot
 // hold are written as numeric character references (&#NNNN;).
 std::string EncodeFileBytes(std::string_view utf8, TextEncoding encoding);

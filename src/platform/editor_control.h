@@ -33,6 +33,14 @@ public:
     std::string text() const { return std::string(textView()); }
     // Replaces the whole text (undoable); the caret goes to the start.
     virtual void setText(std::string_view bytes) = 0;
+    // Replaces the whole text as a document's starting point: the caret goes
+    // to the start and there is nothing to undo. A control may do this
+    // without recording the old text, which for a large file is most of the
+    // work.
+    virtual void loadText(std::string_view bytes) {
+        setText(bytes);
+        emptyUndoBuffer();
+    }
     std::size_t length() const { return textView().size(); }
 
     virtual std::size_t selStart() const = 0;

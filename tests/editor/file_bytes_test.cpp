@@ -6,7 +6,11 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <set>
+#include <string_view>
+#include <thread>
+#include <vector>
 
 #include "file_size_limit.h"
 #include "temp_folder.h"
@@ -15,6 +19,7 @@ namespace quillane {
 namespace {
 
 using namespace std::string_literals;
+using namespace std::string_view_literals;
 using testing::FileSizeLimit;
 using testing::ReadAll;
 using testing::TempFolder;
@@ -57,6 +62,49 @@ TEST(ReadFileBytes, ReadsEveryByteAndRefusesWhatIsNotAFile) {
         EXPECT_EQ(r.status, FileStatus::CannotOpen);
         EXPECT_FALSE(r.error.empty());
     }
+}
+
+TEST(ReadFileBytes, ReadsToTheEndWhenTheSizeIsNotKnownBeforehand) {
+    // A pipe has no size: its bytes come in pieces until the writer closes it.
+    TempFolder dir;
+    const std::string pipe = dir.path("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const std::string bytes = "<P>\r\n"s + std::string(300000, 'p') + "\0end"s;
+    std::thread writer([&] {
+        std::ofstream out(pipe, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    });
+    FileReadResult read = ReadFileBytes(pipe);
+    writer.join();
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.bytes, bytes);
+}
+
+TEST(WriteFileAtomically, PiecesAreWrittenOneAfterTheOther) {
+    TempFolder dir;
+    const std::string big(300000, 'b');
+    struct Case {
+        const char* name;
+        std::vector<std::string_view> pieces;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"no pieces", {}, ""},
+        {"text and line end", {"<P>text</P>", "\r\n"}, "<P>text</P>\r\n"},
+        {"empty pieces between", {"", "a\0b"sv, "", "c"}, "a\0bc"s},
+        {"large piece", {big, "\r\n"}, big + "\r\n"},
+    };
+    const std::string path = dir.path("page.htm");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileWriteResult r = WriteFileAtomically(path, c.pieces);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(ReadAll(path), c.bytes);
+    }
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"page.htm"}));
+    // A device gets them in place.
+    const std::string_view pieces[] = {"a", "b"};
+    EXPECT_TRUE(WriteFileAtomically("/dev/null", pieces).ok());
 }
 
 TEST(WriteFileAtomically, NewFileGetsTheUmaskModeAndExactBytes) {

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace quillane {
 namespace {
@@ -101,6 +102,10 @@ TEST(TextEncoding, EveryByteStringComesBackExactly) {
         DecodedText decoded = DecodeFileBytes(bytes);
         ++seen[static_cast<int>(decoded.encoding)];
         ASSERT_EQ(EncodeFileBytes(decoded.utf8, decoded.encoding), bytes) << "round " << round;
+        // Handing the bytes over decides and gives the same.
+        DecodedText handedOver = DecodeFileBytes(std::string(bytes));
+        ASSERT_EQ(handedOver.encoding, decoded.encoding) << "round " << round;
+        ASSERT_EQ(handedOver.utf8, decoded.utf8) << "round " << round;
         if (decoded.encoding == TextEncoding::Windows1252) {
             // What the editor gets from a windows-1252 file is clean UTF-8.
             DecodedText again = DecodeFileBytes(decoded.utf8);
@@ -110,6 +115,41 @@ TEST(TextEncoding, EveryByteStringComesBackExactly) {
     }
     EXPECT_GT(seen[0], 0);
     EXPECT_GT(seen[1], 0);
+}
+
+// ASCII is skipped a word at a time: a sequence must count and convert the
+// same wherever it falls in or across a word, at the start, middle or end.
+TEST(TextEncoding, DecisionDoesNotDependOnWhereTheNonAsciiBytesFall) {
+    struct Case {
+        const char* name;
+        std::string sequence;
+        TextEncoding encoding;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"UTF-8 letter", "\xC3\xA9", TextEncoding::Utf8, "\xC3\xA9"},
+        {"UTF-8 four bytes", "\xF0\x9F\x98\x80", TextEncoding::Utf8, "\xF0\x9F\x98\x80"},
+        {"UTF-8 with one stray byte", "\xE2\x82\xAC\xC3\xA9\xFF", TextEncoding::Utf8, "\xE2\x82\xAC\xC3\xA9\xFF"},
+        {"windows-1252 letter", "\xE9", TextEncoding::Windows1252, "\xC3\xA9"},
+        {"cut short", "\xE2\x82", TextEncoding::Windows1252, "\xC3\xA2\xE2\x80\x9A"},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t before = 0; before <= 33; ++before) {
+            for (std::size_t after : {0, 1, 7, 8, 9, 17}) {
+                SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(before) + " before, " +
+                             std::to_string(after) + " after");
+                const std::string bytes = std::string(before, 'a') + c.sequence + std::string(after, 'b');
+                const std::string text = std::string(before, 'a') + c.text + std::string(after, 'b');
+                DecodedText viewed = DecodeFileBytes(std::string_view(bytes));
+                DecodedText handedOver = DecodeFileBytes(std::string(bytes));
+                EXPECT_EQ(viewed.encoding, c.encoding);
+                EXPECT_EQ(viewed.utf8, text);
+                EXPECT_EQ(handedOver.encoding, c.encoding);
+                EXPECT_EQ(handedOver.utf8, text);
+                EXPECT_EQ(EncodeFileBytes(text, c.encoding), bytes);
+            }
+        }
+    }
 }
 
 TEST(TextEncoding, EverySingleByteComesBackExactly) {

@@ -18,6 +18,14 @@ void MemoryEditor::setText(std::string_view bytes) {
     changed(before);
 }
 
+void MemoryEditor::loadText(std::string_view bytes) {
+    text_.assign(bytes);
+    selStart_ = 0;
+    selLength_ = 0;
+    undo_.clear();
+    if (onTextChanged) onTextChanged();
+}
+
 void MemoryEditor::setSelStart(std::size_t pos) {
     selStart_ = std::min(pos, text_.size());
     selLength_ = 0;

@@ -15,6 +15,7 @@ class MemoryEditor : public EditorControl {
 public:
     std::string_view textView() const override { return text_; }
     void setText(std::string_view bytes) override;
+    void loadText(std::string_view bytes) override;
     std::size_t selStart() const override { return selStart_; }
     void setSelStart(std::size_t pos) override;
     std::size_t selLength() const override { return selLength_; }

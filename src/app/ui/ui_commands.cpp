@@ -6,11 +6,12 @@
 #include "builders/ui/image_dialog_commands.h"
 #include "builders/ui/link_dialog_commands.h"
 #include "builders/ui/page_property_dialogs.h"
+#include "editor/ui/edit_tag_dialogs.h"
 // The dialogs in full: the host header hands out guarded pointers to them.
 #include "editor/ui/find_dialog.h"
-#include "makers/ui/table_dialog_commands.h"
 #include "editor/ui/replace_dialog.h"
 #include "editor/ui/search_dialogs.h"
+#include "makers/ui/table_dialog_commands.h"
 
 namespace quillane {
 
@@ -29,6 +30,8 @@ void RegisterUiCommands(CommandTable& table, AppContext& ctx, MDIForm1& mainWind
     RegisterImageDialogs(table, &mainWindow);
     RegisterPagePropertyDialogs(table, &mainWindow);
     RegisterTableDialogs(table, &mainWindow);
+    // Replaces the core Edit Tag, which only selects the tag.
+    RegisterEditTagDialogs(table, &mainWindow);
 }
 
 }  // namespace quillane

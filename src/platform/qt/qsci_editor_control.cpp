@@ -84,20 +84,34 @@ std::string_view QsciEditorControl::textView() const {
     return {bytes, size};
 }
 
-void QsciEditorControl::setText(std::string_view bytes) {
+void QsciEditorControl::replaceAll(std::string_view bytes) {
     // QScintilla copies every reported insertion and deletion and turns it
     // into a QString for accessibility clients; for a whole file that costs as
     // much as the load itself. Unless a client listens, nothing is reported
-    // while the text is replaced and the change notice is given here.
+    // while the text is replaced and the change notice is given by the caller.
     const bool quiet = !QAccessible::isActive();
     const long mask = SendScintilla(SCI_GETMODEVENTMASK);
     if (quiet) SendScintilla(SCI_SETMODEVENTMASK, 0UL);
-    edit([&] {
-        if (quiet && (byteCount() > 0 || !bytes.empty())) changedInEdit_ = true;
-        // SCI_SETTEXT stops at a NUL; appending with a length keeps every byte.
-        SendScintilla(SCI_CLEARALL);
-        if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.data());
-        if (quiet) SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+    if (quiet && (byteCount() > 0 || !bytes.empty())) changedInEdit_ = true;
+    // SCI_SETTEXT stops at a NUL; appending with a length keeps every byte.
+    SendScintilla(SCI_CLEARALL);
+    if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.data());
+    if (quiet) SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+}
+
+void QsciEditorControl::setText(std::string_view bytes) {
+    edit([&] { replaceAll(bytes); });
+}
+
+void QsciEditorControl::loadText(std::string_view bytes) {
+    notifyOnce([&] {
+        // Recording the replacement for undo would copy the old and the new
+        // text; the history is emptied afterwards anyway.
+        const bool collecting = SendScintilla(SCI_GETUNDOCOLLECTION) != 0;
+        SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+        replaceAll(bytes);
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+        if (collecting) SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     });
 }
 

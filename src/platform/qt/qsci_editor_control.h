@@ -16,9 +16,9 @@ namespace quillane {
 // Change notification: QsciScintilla::textChanged() fires once for every
 // insertion and every deletion Scintilla makes (not for style, marker or fold
 // changes), so replacing a selection reports twice and an undo once per step;
-// setText() does not report at all unless an accessibility client listens
-// (see there). textModified() fires once per operation of this class, once
-// per undo (at its last step) and once per typed key.
+// setText() and loadText() do not report at all unless an accessibility
+// client listens (see replaceAll()). textModified() fires once per operation
+// of this class, once per undo (at its last step) and once per typed key.
 class QsciEditorControl : public QsciScintilla, public EditorControl {
     Q_OBJECT
 
@@ -31,6 +31,7 @@ public:
 
     std::string_view textView() const override;
     void setText(std::string_view bytes) override;
+    void loadText(std::string_view bytes) override;
 
     std::size_t selStart() const override;
     void setSelStart(std::size_t pos) override;
@@ -76,6 +77,8 @@ protected:
 private:
     // The text's length without closing the buffer's gap, as textView() does.
     std::size_t byteCount() const;
+    // Replaces the whole text inside an operation of this class (see setText).
+    void replaceAll(std::string_view bytes);
     void onModified(int type);
     void applyWrap();
     // Where the text starts: Scintilla's left gap plus its margins.

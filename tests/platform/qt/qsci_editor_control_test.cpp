@@ -65,6 +65,10 @@ private slots:
         ed.setSelText(expected);
         QCOMPARE(ed.text(), "[" + expected + "]");
         QCOMPARE(ed.selStart(), expected.size() + 1);
+        // And loaded as a document.
+        ed.loadText(expected);
+        QCOMPARE(ed.text(), expected);
+        QCOMPARE(ed.selStart(), 0u);
     }
 
     // The real control and the in-memory one agree on every operation the
@@ -167,6 +171,30 @@ private slots:
             e.endUndoAction();
             e.undo();
         }, false);
+        row("load text over an edited text", [=](EditorControl& e) {
+            e.setText("old");
+            e.setSelStart(2);
+            e.setSelText("x");
+            e.loadText(text);
+        });
+        row("load text into empty", [=](EditorControl& e) { e.loadText(text); });
+        row("load empty text", [=](EditorControl& e) {
+            e.setText(text);
+            e.loadText("");
+        });
+        row("edit after a load can be undone to the loaded text", [=](EditorControl& e) {
+            e.setText("old");
+            e.loadText(text);
+            e.setSelStart(3);
+            e.setSelLength(2);
+            e.setSelText("xyz");
+            e.undo();
+        }, false);
+        row("edit after a load stays undoable", [=](EditorControl& e) {
+            e.loadText(text);
+            e.setSelStart(3);
+            e.setSelText("xyz");
+        });
         row("undo set text", [=](EditorControl& e) {
             e.setText("old");
             e.emptyUndoBuffer();
@@ -221,6 +249,13 @@ private slots:
         const Step steps[] = {
             {"set text", [&] { ed.setText("one\r\ntwo"); }, 1},
             {"set the same text", [&] { ed.setText("one\r\ntwo"); }, 1},
+            {"load text", [&] { ed.loadText("one\r\ntwo"); }, 1},
+            {"load nothing into nothing", [&] {
+                 ed.loadText("");
+                 spy.clear();
+                 ed.loadText("");
+             }, 0},
+            {"load text again", [&] { ed.loadText("one\r\ntwo"); }, 1},
             {"move the caret", [&] { ed.setSelStart(2); }, 0},
             {"select", [&] { ed.setSelLength(3); }, 0},
             {"replace the selection", [&] { ed.setSelText("X"); }, 1},
