@@ -71,6 +71,21 @@ private slots:
         QVERIFY(!Item(app.window.currentMenuBar(), "mnuToolbox")->isEnabled());
     }
 
+    // Document windows are always maximized: they fill the client area, also
+    // after the main window has taken its stored size.
+    void documentWindowsFillTheClientArea() {
+        UiTestApp app;
+        app.window.resize(900, 700);
+        NewDocument(app.ctx);
+        QMdiArea* area = app.window.findChild<QMdiArea*>();
+        QVERIFY(area);
+        for (Form2* form : {app.active()}) {
+            QTRY_COMPARE(app.subWindowOf(form)->size(), area->viewport()->size());
+        }
+        app.window.resize(1000, 760);
+        QTRY_COMPARE(app.subWindowOf(app.active())->size(), area->viewport()->size());
+    }
+
     void commandLineFileOpensInASecondWindow() {
         TempFolder folder;
         const std::string path = folder.write("page.htm", "<P>hello</P>\r\n");
