@@ -283,6 +283,67 @@ private slots:
         QCOMPARE(app.editor().text(), std::string("2two"));
     }
 
+    // The menus' keys win over the editor's own bindings for the same keys
+    // (line cut, transpose, duplicate, lower case).
+    void tagShortcutsWinOverTheEditorsKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("inserted");
+        QTest::newRow("Ctrl+L") << int(Qt::Key_L) << "<LI>";
+        QTest::newRow("Ctrl+T") << int(Qt::Key_T) << "<TABLE></TABLE>";
+        QTest::newRow("Ctrl+D") << int(Qt::Key_D) << "<TD></TD>";
+        QTest::newRow("Ctrl+U") << int(Qt::Key_U) << "<U></U>";
+    }
+    void tagShortcutsWinOverTheEditorsKeys() {
+        QFETCH(int, key);
+        QFETCH(QString, inserted);
+        UiTestApp app;
+        QVERIFY(app.activate());
+        app.editor().setText("ab\r\ncd");
+        app.editor().setSelStart(1);
+        app.editor().setFocus();
+        QTest::keyClick(&app.editor(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(app.editor().text()), "a" + inserted + "b\r\ncd");
+    }
+
+    // F4 to F8 hand the saved page to the configured programs, the path as
+    // one argument.
+    void functionKeysStartTheConfiguredPrograms_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("settingsKey");
+        QTest::newRow("F4") << int(Qt::Key_F4) << "Browser";
+        QTest::newRow("F5") << int(Qt::Key_F5) << "Browser2";
+        QTest::newRow("F7") << int(Qt::Key_F7) << "ImageMapper";
+        QTest::newRow("F8") << int(Qt::Key_F8) << "FTPClient";
+    }
+    void functionKeysStartTheConfiguredPrograms() {
+        QFETCH(int, key);
+        QFETCH(QString, settingsKey);
+        TempFolder folder;
+        const std::string page = folder.write("my site; \"x\".htm", "<P>x</P>");
+        UiTestApp app({page});
+        app.store.put("Apps", settingsKey.toStdString(), "/opt/tools/program");
+        QVERIFY(app.activate());
+        app.editor().setFocus();
+        QTest::keyClick(&app.editor(), Qt::Key(key));
+        QCOMPARE(app.launcher.launches.size(), std::size_t(1));
+        QCOMPARE(app.launcher.launches[0].program, std::string("/opt/tools/program"));
+        if (key == Qt::Key_F4 || key == Qt::Key_F5)
+            QCOMPARE(app.launcher.launches[0].arguments, std::vector<std::string>{page});
+    }
+
+    // F6 strips the page to a text file.
+    void f6StripsTheDocument() {
+        TempFolder folder;
+        const std::string page = folder.write("page.htm", "<P>Hello <B>world</B></P>");
+        const std::string text = folder.path("page.txt");
+        UiTestApp app({page});
+        app.dialogs.fileAnswers = {text};
+        QVERIFY(app.activate());
+        app.editor().setFocus();
+        QTest::keyClick(&app.editor(), Qt::Key_F6);
+        QVERIFY(ReadAll(text).find("Hello world") != std::string::npos);
+    }
+
     void timePanelClickInsertsDateAndTime() {
         UiTestApp app;
         app.editor().setText("0123456789");
