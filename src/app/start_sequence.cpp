@@ -7,6 +7,7 @@
 #include "app/new_page_text.h"
 #include "app/recent_files.h"
 #include "app/settings/settings_store.h"
+#include "app/user_levels.h"
 #include "editor/document_lifecycle.h"
 #include "editor/tag_colouring.h"
 #include "editor/file_commands.h"
@@ -50,6 +51,7 @@ void CreateFirstDocument(AppContext& ctx) {
     editor.setFocus();
     std::size_t length = editor.length();
     editor.setSelStart(length >= kNewPageCaretFromEnd ? length - kNewPageCaretFromEnd : 0);
+    ApplyStartUserLevel(ctx, view);
     OnDocumentActivated(ctx, view);
 }
 

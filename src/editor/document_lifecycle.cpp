@@ -4,6 +4,7 @@
 
 #include "app/app_context.h"
 #include "app/settings/settings_store.h"
+#include "app/user_levels.h"
 #include "editor/file_commands.h"
 #include "editor/insertion.h"
 
@@ -31,6 +32,7 @@ DocumentView& NewDocument(AppContext& ctx) {
     int n = ctx.documentSlots.allocate();
     ctx.documentSlots.lastNewSlot = n;
     DocumentView& view = CreateDocumentWindow(ctx, n, "Untitled:" + std::to_string(n));
+    ApplyUserLevel(ctx, view);
     OnDocumentActivated(ctx, view);
     return view;
 }

@@ -8,6 +8,7 @@
 
 #include "app/app_context.h"
 #include "app/recent_files.h"
+#include "app/user_levels.h"
 #include "editor/document_file.h"
 #include "editor/document_lifecycle.h"
 #include "editor/file_bytes.h"
@@ -46,8 +47,13 @@ std::string WithTrailingSlash(const std::string& folder) {
 // A template opens as a new document, so that saving asks for a name.
 bool IsTemplatePath(const std::string& path) { return path.size() >= 3 && Upper(path.substr(path.size() - 3)) == "QLT"; }
 
-void FocusActiveEditor(AppContext& ctx) {
-    if (DocumentView* view = ctx.activeDocument()) view->editor().setFocus();
+// A cancelled Open gives the active window its editor's focus and its user
+// level again. Windows opened from a file keep the menus they were made with.
+void AfterOpenCancelled(AppContext& ctx) {
+    DocumentView* view = ctx.activeDocument();
+    if (!view) return;
+    view->editor().setFocus();
+    ApplyUserLevel(ctx, *view);
 }
 
 // Steps shared by both kinds of open: the file is read first, so that a file
@@ -142,7 +148,7 @@ std::string SaveDocumentAs(AppContext& ctx) {
 void FileOpenCommand(AppContext& ctx) {
     std::optional<FileChoice> choice = ctx.platform.dialogs.openFile(OpenRequest(ctx, kFilterOpen, 3));
     if (!choice) {
-        FocusActiveEditor(ctx);
+        AfterOpenCancelled(ctx);
         return;
     }
     OpenChosenFile(ctx, *choice, false);
@@ -151,7 +157,7 @@ void FileOpenCommand(AppContext& ctx) {
 void OpenUnixCommand(AppContext& ctx) {
     std::optional<FileChoice> choice = ctx.platform.dialogs.openFile(OpenRequest(ctx, kFilterOpenUnix, 2));
     if (!choice) {
-        FocusActiveEditor(ctx);
+        AfterOpenCancelled(ctx);
         return;
     }
     OpenChosenFile(ctx, *choice, true);

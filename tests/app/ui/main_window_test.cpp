@@ -271,6 +271,23 @@ private slots:
         QCOMPARE(app.window.currentMenuBar(), app.active()->menuBar());
     }
 
+    // The stored user level hides its items in the real menus: a beginner's
+    // first window has no Table menu; the default level only loses the
+    // rarely-used items there.
+    void storedUserLevelHidesMenusOfTheFirstWindow() {
+        UiTestApp beginner({}, [](MemorySettings& store) { store.put("Menu", "MenuSystem", "beginner"); });
+        QMenuBar* bar = beginner.active()->menuBar();
+        QVERIFY(Item(bar, "mnuTable"));
+        QVERIFY(!Item(bar, "mnuTable")->isVisible());
+        QVERIFY(!beginner.active()->menuItemVisible("mnuTable"));
+        QVERIFY(!Item(bar, "mnuJavaTags")->isVisible());
+        QVERIFY(Item(bar, "Bold")->isVisible());
+
+        UiTestApp advanced;
+        QVERIFY(Item(advanced.active()->menuBar(), "mnuTable")->isVisible());
+        QVERIFY(!Item(advanced.active()->menuBar(), "CITE")->isVisible());
+    }
+
     // Ctrl+S from the keyboard reaches the active window's Save, and only
     // that window's: the hidden menu bars hold the same key without a clash.
     void ctrlSSavesTheActiveDocument() {

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,13 @@ namespace quillane::testing {
 
 struct UiTestApp {
     // Starts the program with the command line; no start screen, no tip.
-    explicit UiTestApp(const std::vector<std::string>& commandLine = {}) {
+    // `prepare` may add to the stored settings before the start.
+    explicit UiTestApp(const std::vector<std::string>& commandLine = {},
+                       const std::function<void(MemorySettings&)>& prepare = {}) {
         store.put("Miscellaneous", "MainMenuBox", "off");
         store.put("Miscellaneous", "TipOfTheDay", "off");
         store.put("Directory", "WorkingDirectory", files.folder());
+        if (prepare) prepare(store);
         RegisterCoreCommands(commands);
         RegisterUiCommands(commands, ctx, window);
         window.attach(ctx, commands);
