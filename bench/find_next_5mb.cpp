@@ -3,13 +3,12 @@
 // "find_next_5mb: <ratio>" (Find Next time / scanning time; at most 3 means
 // a step never costs more than a few plain scans of the whole text).
 #include <QApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "editor/find_replace.h"
-#include "search_bench_app.h"
+#include "bench_support.h"
 
 using namespace quillane;
 
@@ -18,31 +17,23 @@ namespace {
 constexpr std::size_t kPageBytes = 5u * 1024 * 1024;
 constexpr std::size_t kSteps = 1000;
 
-template <typename Run>
-double Seconds(Run&& run) {
-    auto start = std::chrono::steady_clock::now();
-    run();
-    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return took.count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenByDefault();
     QApplication qapp(argc, argv);
     // Searched without regard to case, as the dialogs start.
     const std::string page = bench::MakeMarkedPage(kPageBytes, kSteps, "<Table>");
     const std::string what = "<TABLE>";
 
-    bench::SearchBenchApp app;
+    bench::BenchApp app;
     app.editor().setText(page);
     app.editor().setSelStart(0);
     app.ctx.search.findWhat = what;
     app.ctx.search.matchCase = false;
     app.ctx.search.newSearch = true;
     std::size_t lastFound = 0;
-    const double ours = Seconds([&] {
+    const double ours = bench::Seconds([&] {
         for (std::size_t i = 0; i < kSteps; ++i) {
             FindNextCommand(app.ctx);
             lastFound = app.editor().selStart();
@@ -51,7 +42,7 @@ int main(int argc, char** argv) {
 
     const std::string needle = "<Table>";
     std::size_t seen = 0;
-    const double baseline = Seconds([&] {
+    const double baseline = bench::Seconds([&] {
         for (std::size_t i = 0; i < kSteps; ++i) {
             const char* at = page.data();
             const char* end = page.data() + page.size();

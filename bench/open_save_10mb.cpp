@@ -8,8 +8,7 @@
 // and the best run of each counts, so that other work on the machine weighs
 // little.
 //
-// Prints "open_save_10mb: <ratio>" on stdout; the timings go to stderr. Run
-// with QT_QPA_PLATFORM=offscreen.
+// Prints "open_save_10mb: <ratio>" on stdout; the timings go to stderr.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -24,6 +23,7 @@
 #include <string_view>
 #include <utility>
 
+#include "bench_support.h"
 #include "editor/document_file.h"
 #include "editor/file_bytes.h"
 #include "platform/qt/qsci_editor_control.h"
@@ -123,6 +123,7 @@ double PlainReadWrite(const std::string& source, const std::string& plain) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillane::bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
 
     char pattern[] = "/tmp/quillane_bench_XXXXXX";

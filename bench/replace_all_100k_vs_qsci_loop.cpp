@@ -10,12 +10,11 @@
 // runs with Scintilla's modification notices switched off, its fastest form;
 // Replace All runs on the editor as the program uses it.
 #include <QApplication>
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "editor/find_replace.h"
-#include "search_bench_app.h"
+#include "bench_support.h"
 
 using namespace quillane;
 
@@ -24,35 +23,27 @@ namespace {
 constexpr std::size_t kPageBytes = 5u * 1024 * 1024;
 constexpr std::size_t kMatches = 100000;
 
-template <typename Run>
-double Seconds(Run&& run) {
-    auto start = std::chrono::steady_clock::now();
-    run();
-    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return took.count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenByDefault();
     QApplication qapp(argc, argv);
     const std::string page = bench::MakeMarkedPage(kPageBytes, kMatches, "~");
     const std::string find = "~";
     const std::string with = "<BR>";
 
-    bench::SearchBenchApp app;
+    bench::BenchApp app;
     app.editor().setText(page);
     app.editor().setSelStart(0);
     app.ctx.search.newSearch = true;
-    const double ours = Seconds([&] { ReplaceDialogReplaceAll(app.ctx, find, with); });
+    const double ours = bench::Seconds([&] { ReplaceDialogReplaceAll(app.ctx, find, with); });
 
-    bench::SearchBenchApp plain;
+    bench::BenchApp plain;
     QsciScintilla& loop = plain.editor();
     plain.editor().setText(page);
     loop.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
     int loopCount = 0;
-    const double baseline = Seconds([&] {
+    const double baseline = bench::Seconds([&] {
         bool found = loop.findFirst(QString::fromStdString(find), false, true, false, false, true, 0, 0);
         while (found) {
             loop.replace(QString::fromStdString(with));

@@ -7,25 +7,17 @@
 #include "app/app_context.h"
 #include "editor/external_programs.h"
 #include "editor/file_bytes.h"
+#include "platform/folder_path.h"
 #include "platform/home_folder.h"
 
 namespace quillane {
 
-namespace {
-
-std::string WithSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
-}  // namespace
-
-std::string TablePreviewFolder(AppContext& ctx) { return WithSlash(ctx.shell().programFolder()); }
+std::string TablePreviewFolder(AppContext& ctx) { return WithTrailingSlash(ctx.shell().programFolder()); }
 
 std::string TablePreviewFallbackFolder() {
     const char* cache = std::getenv("XDG_CACHE_HOME");
     // A relative $XDG_CACHE_HOME does not count.
-    const std::string base = cache && cache[0] == '/' ? WithSlash(cache) : HomeFolder() + ".cache/";
+    const std::string base = cache && cache[0] == '/' ? WithTrailingSlash(cache) : HomeFolder() + ".cache/";
     return base + "Quillane/";
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "platform/folder_path.h"
+
 namespace quillane {
 
 std::string HomeFolder() {
@@ -14,8 +16,7 @@ std::string HomeFolder() {
     } else if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) {
         home = entry->pw_dir;
     }
-    if (home.empty() || home.back() != '/') home += '/';
-    return home;
+    return WithTrailingSlash(home);
 }
 
 }  // namespace quillane

@@ -2,23 +2,16 @@
 
 #include <filesystem>
 
+#include "platform/folder_path.h"
+
 namespace quillane {
-
-namespace {
-
-std::string WithSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
-}  // namespace
 
 std::string ShippedFilesFolder(const std::string& exeFolder,
                                const std::function<bool(const std::string& path)>& isFolder) {
-    std::string here = WithSlash(exeFolder);
+    std::string here = WithTrailingSlash(exeFolder);
     if (isFolder(here + "help")) return here;
     std::filesystem::path installed = std::filesystem::path(here + "../share/quillane").lexically_normal();
-    return WithSlash(installed.generic_string());
+    return WithTrailingSlash(installed.generic_string());
 }
 
 }  // namespace quillane

@@ -1,13 +1,10 @@
 #include "builders/ui/image_dialog_base.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 #include "app/app_context.h"
 #include "builders/image_builders.h"
@@ -44,15 +41,8 @@ QLineEdit* EditOf(const QWidget* widget) {
 
 }  // namespace
 
-ImageDialogBase::ImageDialogBase(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-}
-
-void ImageDialogBase::done(int result) {
-    ctx_.editTagMode = false;
-    QDialog::done(result);
-}
+ImageDialogBase::ImageDialogBase(AppContext& ctx, QWidget* parent)
+    : BuilderDialog(ctx, parent, OnClose::ClearTagMode) {}
 
 QPushButton* ImageDialogBase::addButton(const char* name, const char* caption) {
     auto* button = new QPushButton(caption, this);
@@ -61,17 +51,6 @@ QPushButton* ImageDialogBase::addButton(const char* name, const char* caption) {
     // and Enter in any box would press it.
     button->setAutoDefault(false);
     return button;
-}
-
-QPushButton* ImageDialogBase::addHelpButton() {
-    auto* help = new QPushButton(this);
-    help->setObjectName("SSCommand1");
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    help->setToolTip("Help");
-    help->setAccessibleName("Help");
-    help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { ctx_.platform.help.showContents(); });
-    return help;
 }
 
 QLabel* ImageDialogBase::addLabel(const char* name, const char* text) {
@@ -107,25 +86,6 @@ void ImageDialogBase::runOnEnter(QWidget* box, std::function<void()> action) {
 void ImageDialogBase::refuse(const ImageMessage& message) {
     ctx_.messages().say(message.text);
     if (auto* control = findChild<QWidget*>(QString::fromStdString(message.focus))) control->setFocus();
-}
-
-void ImageDialogBase::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        ctx_.platform.help.showContents();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void ImageDialogBase::showEvent(QShowEvent* event) {
-    // Centred on the screen, not on the main window, when first shown.
-    if (!centred_) {
-        centred_ = true;
-        adjustSize();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-    }
-    QDialog::showEvent(event);
 }
 
 std::string BoxBytes(const QWidget* box) {

@@ -39,7 +39,7 @@ QGroupBox* Frame(QWidget* parent, const char* name, const char* title, QWidget* 
 
 }  // namespace
 
-Metatags::Metatags(AppContext& ctx, QWidget* parent) : PageDialogBase(ctx, parent) {
+Metatags::Metatags(AppContext& ctx, QWidget* parent) : BuilderDialog(ctx, parent) {
     setObjectName("Metatags");
     setWindowTitle("META Tags");
 

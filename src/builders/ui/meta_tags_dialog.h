@@ -1,6 +1,6 @@
 #pragma once
 #include "builders/meta_tags.h"
-#include "builders/ui/page_dialog_base.h"
+#include "builders/ui/builder_dialog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -12,7 +12,7 @@ namespace quillane {
 // (Text3) and the second page's URL (Text4). OK (Command1, or Enter in a text
 // box) keeps the three META lines for the program; Cancel (Command2) leaves
 // them as they were.
-class Metatags : public PageDialogBase {
+class Metatags : public BuilderDialog {
     Q_OBJECT
 
 public:

@@ -68,7 +68,7 @@ void Paint(QWidget* widget, Rgb background, Rgb text) {
 }  // namespace
 
 BGCOLOR::BGCOLOR(AppContext& ctx, DocumentView& view, PagePropertiesMode mode, QWidget* parent)
-    : PageDialogBase(ctx, parent), view_(view), editTagScope_(ctx) {
+    : BuilderDialog(ctx, parent, OnClose::ClearTagMode), view_(view), editTagScope_(ctx) {
     setObjectName("BGCOLOR");
     setWindowTitle("Web Page Properties");
 
@@ -227,12 +227,7 @@ void BGCOLOR::ok() {
 
 void BGCOLOR::reject() {
     CancelPageProperties(view_);
-    PageDialogBase::reject();
-}
-
-void BGCOLOR::done(int result) {
-    ctx_.editTagMode = false;
-    PageDialogBase::done(result);
+    BuilderDialog::reject();
 }
 
 void BGCOLOR::advanced() {

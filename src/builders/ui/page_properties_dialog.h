@@ -5,7 +5,7 @@
 
 #include "builders/browse_for_file.h"
 #include "builders/page_properties.h"
-#include "builders/ui/page_dialog_base.h"
+#include "builders/ui/builder_dialog.h"
 #include "editor/insertion.h"
 
 class QCheckBox;
@@ -30,7 +30,7 @@ enum class PagePropertiesMode { ReadPage, NewPage };
 // (SSCheck1) and the margins (Text12, Text13). OK (Command2, or Enter in a
 // text box) rewrites the page; Cancel (Command1) collapses the selection the
 // dialog made; Advanced (Command3) opens Metatags.
-class BGCOLOR : public PageDialogBase {
+class BGCOLOR : public BuilderDialog {
     Q_OBJECT
 
 public:
@@ -42,8 +42,6 @@ public:
 
     // Cancel, Esc and the close box.
     void reject() override;
-    // Closing in any way clears EditTagMode.
-    void done(int result) override;
 
 private:
     // One colour field: its text box, colour box and caption.

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +22,7 @@
 #include "makers/table_count.h"
 #include "makers/table_maker.h"
 #include "makers/table_preview.h"
+#include "makers/ui/maker_widgets.h"
 #include "makers/ui/pick_swatch.h"
 
 namespace quillane {
@@ -38,24 +38,6 @@ constexpr int kMaxRowHeight = 1000;
 constexpr int kMinColumnWidth = 350;
 constexpr int kMaxColumnWidth = 2500;
 constexpr int kCellColorLength = 6;
-
-QStringList Numbers(int first, int last) {
-    QStringList out;
-    for (int i = first; i <= last; ++i) out << QString::number(i);
-    return out;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
@@ -220,12 +202,7 @@ void HTMLTable::buildControls() {
     auto* cancel = Button("Command2", "&Cancel", this);
     auto* previewButton = Button("Command3", "&Preview Table", this);
     auto* image = Button("Command4", "&Insert Image...", this);
-    auto* help = new QPushButton(this);
-    help->setObjectName("SSCommand1");
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    help->setToolTip("Help");
-    help->setAccessibleName("Help");
-    help->setAutoDefault(false);
+    QPushButton* help = addHelpButton();
 
     // Layout: the grid with its size bars on the left, the cell text below
     // it; properties and buttons on the right.
@@ -288,7 +265,6 @@ void HTMLTable::buildControls() {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(previewButton, &QPushButton::clicked, this, &HTMLTable::preview);
     connect(image, &QPushButton::clicked, this, &HTMLTable::insertImage);
-    connect(help, &QPushButton::clicked, this, &MakerDialog::showHelp);
 }
 
 int HTMLTable::currentRow() const { return grid_->currentRow() + 1; }

@@ -1,32 +1,21 @@
 #pragma once
-#include <QDialog>
-
+#include "builders/ui/builder_dialog.h"
 #include "editor/insertion.h"
 
 namespace quillane {
 
 struct AppContext;
 
-// What the table and conversion dialogs share: modal, centred on the screen
-// when first shown, F1 opens the help, and EditTagMode is cleared however the
-// dialog closes.
-class MakerDialog : public QDialog {
+// What the table and conversion dialogs add to the builder dialog:
+// EditTagMode is cleared when the dialog goes away.
+class MakerDialog : public BuilderDialog {
     Q_OBJECT
 
 public:
     MakerDialog(AppContext& ctx, QWidget* parent);
 
-    void showHelp();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-    AppContext& ctx_;
-
 private:
     TagDialogScope editTagScope_;
-    bool centred_ = false;
 };
 
 }  // namespace quillane

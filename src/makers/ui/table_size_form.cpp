@@ -14,6 +14,7 @@
 
 #include "app/app_context.h"
 #include "builders/color_choice.h"
+#include "makers/ui/maker_widgets.h"
 #include "makers/ui/pick_swatch.h"
 
 namespace quillane {
@@ -36,12 +37,6 @@ QComboBox* EditableCombo(const char* name, const QStringList& items, QWidget* pa
     return combo;
 }
 
-QStringList Numbers(int first, int last) {
-    QStringList out;
-    for (int i = first; i <= last; ++i) out << QString::number(i);
-    return out;
-}
-
 QStringList Percentages() {
     QStringList out;
     for (int p = 10; p <= 100; p += 10) out << QString::number(p) + "%";
@@ -54,22 +49,10 @@ QLineEdit* LineEdit(const char* name, QWidget* parent) {
     return box;
 }
 
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QLabel* Note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
@@ -217,28 +200,11 @@ void TableSizeForm::buildWizard() {
                        colors),
                   0, 0, 1, 3);
     cg->addWidget(new QLabel("Pick", colors), 1, 2, Qt::AlignCenter);
-    struct ColorRow {
-        const char* caption;
-        QLineEdit* box;
-        const char* swatch;
-        bool border;
-    };
-    const ColorRow rows[] = {{"Background Color:", bgColor_, "Label15", false},
-                             {"*Border Color:", borderColor_, "Label16", true},
-                             {"*BorderColorLight:", borderColorLight_, "Label17", true},
-                             {"*BorderColorDark:", borderColorDark_, "Label18", true}};
-    int r = 2;
-    for (const ColorRow& row : rows) {
-        QLabel* label = Caption(row.caption, row.box, colors);
-        PickSwatch* s = swatch(row.swatch, row.box);
-        row.box->setParent(colors);
-        s->setParent(colors);
-        cg->addWidget(label, r, 0);
-        cg->addWidget(row.box, r, 1);
-        cg->addWidget(s, r, 2);
-        if (row.border) borderInputs_.insert(borderInputs_.end(), {label, row.box, s});
-        ++r;
-    }
+    const int r = addColorRows(colors, cg, 2,
+                               {{"Background Color:", bgColor_, "Label15", false},
+                                {"*Border Color:", borderColor_, "Label16", true},
+                                {"*BorderColorLight:", borderColorLight_, "Label17", true},
+                                {"*BorderColorDark:", borderColorDark_, "Label18", true}});
     cg->addWidget(new QLabel("* Only supported by Internet Explorer", colors), r, 0, 1, 3);
     auto* previous4 = Button("Command5", "<< &Previous", page4);
     auto* finishButton = Button("Command1", "&Next >>", page4);
@@ -263,6 +229,21 @@ void TableSizeForm::buildWizard() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labels);
     layout->addWidget(pages_);
+}
+
+int TableSizeForm::addColorRows(QGroupBox* colors, QGridLayout* grid, int row, std::initializer_list<ColorRow> rows) {
+    for (const ColorRow& color : rows) {
+        QLabel* label = Caption(color.caption, color.box, colors);
+        PickSwatch* s = swatch(color.swatch, color.box);
+        color.box->setParent(colors);
+        s->setParent(colors);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(color.box, row, 1);
+        grid->addWidget(s, row, 2);
+        if (color.border) borderInputs_.insert(borderInputs_.end(), {label, color.box, s});
+        ++row;
+    }
+    return row;
 }
 
 void TableSizeForm::buildSinglePage() {
@@ -319,28 +300,11 @@ void TableSizeForm::buildSinglePage() {
     borderColorDark_ = colorBox("Text20");
     auto* cg = new QGridLayout(colors);
     cg->addWidget(new QLabel("Pick", colors), 0, 2, Qt::AlignCenter);
-    struct ColorRow {
-        const char* caption;
-        QLineEdit* box;
-        const char* swatch;
-        bool border;
-    };
-    const ColorRow rows[] = {{"Background Color:", bgColor_, "Label35", false},
-                             {"Border Color:", borderColor_, "Label36", true},
-                             {"BorderColorLight:", borderColorLight_, "Label37", true},
-                             {"BorderColorDark:", borderColorDark_, "Label38", true}};
-    int r = 1;
-    for (const ColorRow& row : rows) {
-        QLabel* label = Caption(row.caption, row.box, colors);
-        PickSwatch* s = swatch(row.swatch, row.box);
-        row.box->setParent(colors);
-        s->setParent(colors);
-        cg->addWidget(label, r, 0);
-        cg->addWidget(row.box, r, 1);
-        cg->addWidget(s, r, 2);
-        if (row.border) borderInputs_.insert(borderInputs_.end(), {label, row.box, s});
-        ++r;
-    }
+    addColorRows(colors, cg, 1,
+                 {{"Background Color:", bgColor_, "Label35", false},
+                  {"Border Color:", borderColor_, "Label36", true},
+                  {"BorderColorLight:", borderColorLight_, "Label37", true},
+                  {"BorderColorDark:", borderColorDark_, "Label38", true}});
 
     auto* continueButton = Button("Command9", "Co&ntinue...", page);
     continueButton->setDefault(true);

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "makers/table_properties.h"
@@ -7,6 +8,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +46,15 @@ private:
     void pick(PickSwatch* swatch, QLineEdit* box);
     QLineEdit* colorBox(const char* name);
     PickSwatch* swatch(const char* name, QLineEdit* box);
+    // One colour per row from `row` down: its caption, box and swatch; the
+    // border colours go with the Border box. Returns the next free row.
+    struct ColorRow {
+        const char* caption;
+        QLineEdit* box;
+        const char* swatch;
+        bool border;
+    };
+    int addColorRows(QGroupBox* colors, QGridLayout* grid, int row, std::initializer_list<ColorRow> rows);
 
     bool wizard_;
     int step_ = 1;

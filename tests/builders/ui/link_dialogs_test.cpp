@@ -16,33 +16,19 @@
 #include "builders/ui/link_dialog.h"
 #include "builders/ui/link_dialog_commands.h"
 #include "builders/ui/mailto_dialog.h"
-#include "platform/qt/qsci_editor_control.h"
 #include "support/fakes.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
+using quillane::testing::DialogDriver;
+using quillane::testing::QsciView;
 using quillane::testing::TestApp;
 
 namespace {
 
-// A document window reduced to its editor, the real control.
-class QsciView : public DocumentView {
-public:
-    int slot() const override { return 1; }
-    std::string caption() const override { return "Untitled:1"; }
-    void setCaption(const std::string&) override {}
-    EditorControl& editor() override { return control; }
-    bool wordWrapChecked() const override { return false; }
-    void setWordWrapChecked(bool) override {}
-    int innerWidthTwips() const override { return 9000; }
-    void setRecentEntry(int, const std::string&, bool) override {}
-    void setMenuItemVisible(const std::string&, bool) override {}
-    bool menuItemVisible(const std::string&) const override { return true; }
-    QsciEditorControl control;
-};
-
 using Sel = std::pair<std::size_t, std::size_t>;
 
-struct Fixture {
+struct Fixture : DialogDriver {
     Fixture() { app.shell.activate(view); }
 
     // The document's text with [start, start + length) selected.
@@ -54,26 +40,6 @@ struct Fixture {
     std::string text() const { return view.control.text(); }
     Sel selection() const { return {view.control.selStart(), view.control.selLength()}; }
 
-    template <typename T>
-    static T* child(QWidget* dialog, const char* name) {
-        T* found = dialog->findChild<T*>(name);
-        if (!found) qWarning("no child %s", name);
-        return found;
-    }
-    // A text box, or the text part of a combo box, by its name.
-    static QLineEdit* box(QWidget* dialog, const char* name) {
-        if (auto* combo = dialog->findChild<QComboBox*>(name)) return combo->lineEdit();
-        return child<QLineEdit>(dialog, name);
-    }
-    static void type(QWidget* dialog, const char* name, const QString& text) {
-        QLineEdit* edit = box(dialog, name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    static QString shown(QWidget* dialog, const char* name) { return box(dialog, name)->text(); }
-    static void click(QWidget* dialog, const char* button) {
-        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-    }
     static QStringList items(QWidget* dialog, const char* name) {
         QStringList out;
         auto* combo = child<QComboBox>(dialog, name);
@@ -85,18 +51,6 @@ struct Fixture {
     // is up and must close it. Nothing is driven when no dialog opens.
     void runModal(const char* command, const std::function<void(QWidget*)>& drive) {
         RunModal([&] { commands.run(command, app.ctx, nullptr); }, drive);
-    }
-    static void RunModal(const std::function<void()>& open, const std::function<void(QWidget*)>& drive) {
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            drive(dialog);
-            if (dialog->isVisible()) dialog->close();
-        });
-        timer.start(0);
-        open();
     }
 
     TestApp app;

@@ -19,8 +19,10 @@
 #include "editor/temp_folder.h"
 #include "support/fakes.h"
 #include "support/marked_text.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
+using quillane::testing::DialogDriver;
 using quillane::testing::MarkedText;
 using quillane::testing::SetMarkedText;
 using quillane::testing::TestApp;
@@ -31,7 +33,7 @@ const std::string kHead = "<HTML>\r\n<HEAD>\r\n<TITLE>Old title</TITLE>\r\n</HEA
 const std::string kBody = "<BODY BGCOLOR=\"#FFFFFF\" TEXT=#000000 LINK=#0000FF>";
 const std::string kRest = "\r\nHello\r\n</BODY>\r\n</HTML>";
 
-struct Fixture {
+struct Fixture : DialogDriver {
     explicit Fixture(const std::string& marked = kHead + "|" + kBody + kRest) {
         NewDocument(app.ctx);
         SetMarkedText(app.editor(), marked);
@@ -39,37 +41,8 @@ struct Fixture {
     DocumentView& view() { return *app.active(); }
     std::string text() { return app.editor().text(); }
 
-    template <typename T>
-    static T* child(QWidget* dialog, const char* name) {
-        T* found = dialog->findChild<T*>(name);
-        if (!found) qWarning("no child %s", name);
-        return found;
-    }
-    static QLineEdit* box(QWidget* d, const char* name) { return child<QLineEdit>(d, name); }
-    static QString shown(QWidget* d, const char* name) { return box(d, name)->text(); }
-    static void type(QWidget* d, const char* name, const QString& text) {
-        box(d, name)->clear();
-        QTest::keyClicks(box(d, name), text);
-    }
-    static void click(QWidget* d, const char* button) {
-        QTest::mouseClick(child<QPushButton>(d, button), Qt::LeftButton);
-    }
     static QColor background(QWidget* w) { return w->palette().color(QPalette::Window); }
     static QColor foreground(QWidget* w) { return w->palette().color(QPalette::WindowText); }
-
-    // Runs `open`, which shows a modal dialog; `drive` acts on it once it is up.
-    static void RunModal(const std::function<void()>& open, const std::function<void(QWidget*)>& drive) {
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            drive(dialog);
-            if (dialog->isVisible()) dialog->close();
-        });
-        timer.start(0);
-        open();
-    }
 
     TestApp app;
     CommandTable commands;

@@ -15,33 +15,19 @@
 #include "editor/ui/find_dialog.h"
 #include "editor/ui/replace_dialog.h"
 #include "editor/ui/search_dialogs.h"
-#include "platform/qt/qsci_editor_control.h"
 #include "support/fakes.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
+using quillane::testing::DialogDriver;
+using quillane::testing::QsciView;
 using quillane::testing::TestApp;
 
 namespace {
 
-// A document window reduced to its editor, the real control.
-class QsciView : public DocumentView {
-public:
-    int slot() const override { return 1; }
-    std::string caption() const override { return "Untitled:1"; }
-    void setCaption(const std::string&) override {}
-    EditorControl& editor() override { return control; }
-    bool wordWrapChecked() const override { return false; }
-    void setWordWrapChecked(bool) override {}
-    int innerWidthTwips() const override { return 9000; }
-    void setRecentEntry(int, const std::string&, bool) override {}
-    void setMenuItemVisible(const std::string&, bool) override {}
-    bool menuItemVisible(const std::string&) const override { return true; }
-    QsciEditorControl control;
-};
-
 // The program around the dialogs: scripted platform, one document with the
 // real editor, the search commands registered under a main window.
-struct Fixture {
+struct Fixture : DialogDriver {
     Fixture() {
         app.shell.activate(view);
         RegisterFindCommands(commands);
@@ -54,18 +40,6 @@ struct Fixture {
     void run(const char* command) { commands.run(command, app.ctx, &view); }
     std::pair<std::size_t, std::size_t> selection() const {
         return {view.control.selStart(), view.control.selLength()};
-    }
-    template <typename T>
-    static T* child(QWidget* dialog, const char* name) {
-        T* found = dialog->findChild<T*>(name);
-        if (!found) qWarning("no child %s", name);
-        return found;
-    }
-    static void click(QWidget* dialog, const char* button) { QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton); }
-    static void type(QWidget* dialog, const char* box, const QString& text) {
-        QLineEdit* edit = child<QLineEdit>(dialog, box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
     }
     // Lets unloaded dialogs go.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

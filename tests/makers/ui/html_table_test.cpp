@@ -13,22 +13,12 @@
 #include "platform/twips.h"
 #include "support/fakes.h"
 #include "support/marked_text.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
 using namespace quillane::testing;
 
 namespace {
-
-template <typename T = QWidget>
-T* Find(const QWidget& dialog, const char* name) {
-    T* w = dialog.findChild<T*>(name);
-    if (!w) qFatal("no widget %s", name);
-    return w;
-}
-
-void Click(const QWidget& dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
-}
 
 // A document with "ab|cd" and the table's counts as the properties dialog
 // leaves them (with the header line).

@@ -16,6 +16,7 @@
 #include "makers/ui/table_dialog_commands.h"
 #include "makers/ui/table_size_form.h"
 #include "support/marked_text.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
 using namespace quillane::testing;
@@ -43,17 +44,6 @@ public:
 private:
     QTimer poll_;
 };
-
-template <typename T = QWidget>
-T* Find(const QWidget& dialog, const char* name) {
-    T* w = dialog.findChild<T*>(name);
-    if (!w) qFatal("no widget %s", name);
-    return w;
-}
-
-void Click(const QWidget& dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
-}
 
 void TypeCell(HTMLTable& maker, int row, int column, const QString& text) {
     QTableWidget* grid = Find<QTableWidget>(maker, "Grid1");

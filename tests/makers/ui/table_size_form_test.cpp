@@ -10,22 +10,12 @@
 #include "makers/ui/pick_swatch.h"
 #include "makers/ui/table_size_form.h"
 #include "support/fakes.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
 using namespace quillane::testing;
 
 namespace {
-
-template <typename T = QWidget>
-T* Find(const QWidget& dialog, const char* name) {
-    T* w = dialog.findChild<T*>(name);
-    if (!w) qFatal("no widget %s", name);
-    return w;
-}
-
-void Click(const QWidget& dialog, const char* name) {
-    QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
-}
 
 void Type(const QWidget& dialog, const char* name, const QString& text) {
     auto* box = Find<QLineEdit>(dialog, name);

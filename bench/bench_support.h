@@ -1,28 +1,46 @@
 #pragma once
-// One document with the real editor control and a quiet platform around it,
-// for the search benchmarks.
+// What the benchmarks share: the application on the offscreen platform, one
+// document with the real editor control and a quiet platform around it,
+// timing, and generated pages.
+#include <QtGlobal>
+#include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "../tests/support/qsci_view.h"
 #include "app/app_context.h"
 #include "platform/qt/qsci_editor_control.h"
 
 namespace quillane::bench {
 
-struct EditorView : DocumentView {
-    int slot() const override { return 1; }
-    std::string caption() const override { return "Untitled:1"; }
-    void setCaption(const std::string&) override {}
-    EditorControl& editor() override { return control; }
-    bool wordWrapChecked() const override { return false; }
-    void setWordWrapChecked(bool) override {}
-    int innerWidthTwips() const override { return 9000; }
-    void setRecentEntry(int, const std::string&, bool) override {}
-    void setMenuItemVisible(const std::string&, bool) override {}
-    bool menuItemVisible(const std::string&) const override { return true; }
-    QsciEditorControl control;
-};
+// Benchmarks run on the offscreen platform unless QT_QPA_PLATFORM says
+// otherwise; call before creating the QApplication.
+inline void UseOffscreenByDefault() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The seconds one call of `run` takes.
+template <typename Run>
+double Seconds(Run&& run) {
+    auto start = std::chrono::steady_clock::now();
+    run();
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
+// The shortest of `runs` timed calls of `run`; `prepare` runs untimed before
+// each.
+template <typename Prepare, typename Run>
+double BestSeconds(int runs, Prepare&& prepare, Run&& run) {
+    double best = 1e30;
+    for (int k = 0; k < runs; ++k) {
+        prepare();
+        best = std::min(best, Seconds(run));
+    }
+    return best;
+}
 
 struct OneDocumentShell : Shell {
     explicit OneDocumentShell(DocumentView& view) : view_(view) {}
@@ -84,9 +102,9 @@ struct NoHelp : HelpViewer {
     void showTopic(int) override {}
 };
 
-struct SearchBenchApp {
-    SearchBenchApp() { view.control.resize(800, 600); }
-    EditorView view;
+struct BenchApp {
+    BenchApp() { view.control.resize(800, 600); }
+    testing::QsciView view;
     OneDocumentShell shell{view};
     RecordedMessages messages;
     NoDialogs dialogs;

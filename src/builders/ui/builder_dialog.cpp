@@ -1,4 +1,4 @@
-#include "builders/ui/page_dialog_base.h"
+#include "builders/ui/builder_dialog.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,23 +10,31 @@
 
 namespace quillane {
 
-PageDialogBase::PageDialogBase(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+BuilderDialog::BuilderDialog(AppContext& ctx, QWidget* parent, OnClose onClose)
+    : QDialog(parent), ctx_(ctx), onClose_(onClose) {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-QPushButton* PageDialogBase::addHelpButton() {
+void BuilderDialog::done(int result) {
+    if (onClose_ == OnClose::ClearTagMode) ctx_.editTagMode = false;
+    QDialog::done(result);
+}
+
+void BuilderDialog::showHelp() { ctx_.platform.help.showContents(); }
+
+QPushButton* BuilderDialog::addHelpButton() {
     auto* help = new QPushButton(this);
     help->setObjectName("SSCommand1");
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     help->setToolTip("Help");
     help->setAccessibleName("Help");
     help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, &PageDialogBase::showHelp);
+    connect(help, &QPushButton::clicked, this, &BuilderDialog::showHelp);
     return help;
 }
 
-void PageDialogBase::keyPressEvent(QKeyEvent* event) {
+void BuilderDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         showHelp();
         return;
@@ -34,7 +42,7 @@ void PageDialogBase::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void PageDialogBase::showEvent(QShowEvent* event) {
+void BuilderDialog::showEvent(QShowEvent* event) {
     // Centred on the screen, not on the main window.
     if (!centred_) {
         centred_ = true;
@@ -44,7 +52,5 @@ void PageDialogBase::showEvent(QShowEvent* event) {
     }
     QDialog::showEvent(event);
 }
-
-void PageDialogBase::showHelp() { ctx_.platform.help.showContents(); }
 
 }  // namespace quillane
