@@ -24,7 +24,9 @@ void BuilderDialog::done(int result) {
 void BuilderDialog::showHelp() { ctx_.platform.help.showContents(); }
 
 QPushButton* BuilderDialog::addHelpButton() {
-    auto* help = new QPushButton(this);
+    // The word as well as the icon: without an icon theme the style's help
+    // icon alone looks like a close box.
+    auto* help = new QPushButton("Help", this);
     help->setObjectName("SSCommand1");
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     help->setToolTip("Help");

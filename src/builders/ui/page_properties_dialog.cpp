@@ -215,9 +215,17 @@ void BGCOLOR::repaintColors() {
         rgb[i] = HexColorToRGB(LineEditBytes(colors_[i].field));
         colors_[i].box->setColor(rgb[i]);
     }
+    // A text colour not chosen yet is the dialog's own text colour: the empty
+    // grey would paint the caption in the colour of the empty background.
+    const QColor plainInk = palette().color(QPalette::WindowText);
+    auto ink = [&](std::size_t i) {
+        if (!colors_[i].field->text().isEmpty()) return rgb[i];
+        return Rgb{static_cast<std::uint8_t>(plainInk.red()), static_cast<std::uint8_t>(plainInk.green()),
+                   static_cast<std::uint8_t>(plainInk.blue())};
+    };
     Paint(preview_, rgb[0], Rgb{0, 0, 0});
     Paint(colors_[0].caption, rgb[0], Rgb{0, 0, 0});
-    for (std::size_t i = 1; i < colors_.size(); ++i) Paint(colors_[i].caption, rgb[0], rgb[i]);
+    for (std::size_t i = 1; i < colors_.size(); ++i) Paint(colors_[i].caption, rgb[0], ink(i));
 }
 
 void BGCOLOR::ok() {
