@@ -1,37 +1,12 @@
 #include "builders/image_builders.h"
 
+#include "builders/attribute_text.h"
 #include "editor/insertion.h"
 #include "editor/tag_attribute.h"
 
 namespace quillane {
 
 namespace {
-
-constexpr char kQ = '"';
-
-std::string Quoted(std::string_view name, std::string_view value) {
-    std::string out = " ";
-    out += name;
-    out += '=';
-    out += kQ;
-    out += value;
-    out += kQ;
-    return out;
-}
-
-// An attribute left out entirely when its field is empty.
-std::string OptionalQuoted(std::string_view name, std::string_view value) {
-    return value.empty() ? std::string() : Quoted(name, value);
-}
-
-std::string OptionalPlain(std::string_view name, std::string_view value) {
-    if (value.empty()) return {};
-    std::string out = " ";
-    out += name;
-    out += '=';
-    out += value;
-    return out;
-}
 
 bool IsBareHttp(std::string_view text) {
     return text.size() == 7 && FindNoCase(text, "http://") == 0;
@@ -42,13 +17,13 @@ bool IsBareHttp(std::string_view text) {
 AdvancedImageAttributes ComputeAdvancedImageAttributes(const VideoFields& video) {
     AdvancedImageAttributes out;
     if (!video.videoFile.empty()) {
-        out.videoGroup = Quoted("DYNSRC", video.videoFile);
-        out.videoGroup += OptionalPlain("LOOP", video.loop);
-        out.videoGroup += OptionalPlain("START", video.start);
+        out.videoGroup = QuotedAttribute("DYNSRC", video.videoFile);
+        out.videoGroup += OptionalPlainAttribute("LOOP", video.loop);
+        out.videoGroup += OptionalPlainAttribute("START", video.start);
         if (video.vcrControls) out.videoGroup += " CONTROLS";
     }
     if (video.isMap) out.mapGroup += " ISMAP";
-    if (video.useMap) out.mapGroup += Quoted("USEMAP", "#" + video.mapName);
+    if (video.useMap) out.mapGroup += QuotedAttribute("USEMAP", "#" + video.mapName);
     return out;
 }
 
@@ -62,21 +37,21 @@ ImageTagResult BuildImageTag(const LinkGraphFields& f, const AdvancedImageAttrib
     }
 
     std::string element = "<IMG";
-    element += Quoted("SRC", f.fileName);
-    element += OptionalQuoted("LOWSRC", f.lowSrc);
+    element += QuotedAttribute("SRC", f.fileName);
+    element += OptionalQuotedAttribute("LOWSRC", f.lowSrc);
     element += advanced.videoGroup;
-    element += OptionalQuoted("ALT", f.alt);
+    element += OptionalQuotedAttribute("ALT", f.alt);
     element += alignValue;
-    element += OptionalPlain("WIDTH", f.width);
-    element += OptionalPlain("HEIGHT", f.height);
-    element += OptionalPlain("BORDER", f.border);
-    element += OptionalPlain("VSPACE", f.vspace);
-    element += OptionalPlain("HSPACE", f.hspace);
+    element += OptionalPlainAttribute("WIDTH", f.width);
+    element += OptionalPlainAttribute("HEIGHT", f.height);
+    element += OptionalPlainAttribute("BORDER", f.border);
+    element += OptionalPlainAttribute("VSPACE", f.vspace);
+    element += OptionalPlainAttribute("HSPACE", f.hspace);
     element += advanced.mapGroup;
     element += '>';
 
     if (!f.linked) return element;
-    return "<A" + Quoted("HREF", f.linkTarget) + ">" + element + "</A>";
+    return "<A" + QuotedAttribute("HREF", f.linkTarget) + ">" + element + "</A>";
 }
 
 std::optional<ImageMessage> InsertImageTag(AppContext& ctx, DocumentView& view, const LinkGraphFields& fields,

@@ -3,8 +3,11 @@
 #include "app/command_table.h"
 #include "app/ui/main_window.h"
 #include "app/ui/templates_dialog.h"
+#include "builders/ui/character_dialog_commands.h"
 #include "builders/ui/image_dialog_commands.h"
 #include "builders/ui/link_dialog_commands.h"
+#include "builders/ui/list_dialog_commands.h"
+#include "builders/ui/multimedia_dialog_commands.h"
 #include "builders/ui/page_property_dialogs.h"
 #include "editor/ui/edit_tag_dialogs.h"
 // The dialogs in full: the host header hands out guarded pointers to them.
@@ -28,7 +31,10 @@ void RegisterUiCommands(CommandTable& table, AppContext& ctx, MDIForm1& mainWind
     RegisterSearchDialogCommands(table, ctx, mainWindow);
     RegisterLinkDialogs(table, &mainWindow);
     RegisterImageDialogs(table, &mainWindow);
+    RegisterListDialogs(table, &mainWindow);
+    RegisterMultimediaDialogs(table, &mainWindow);
     RegisterPagePropertyDialogs(table, &mainWindow);
+    RegisterCharacterDialogs(table, &mainWindow);
     RegisterTableDialogs(table, &mainWindow);
     // Replaces the core Edit Tag, which only selects the tag.
     RegisterEditTagDialogs(table, &mainWindow);

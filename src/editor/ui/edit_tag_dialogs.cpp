@@ -4,8 +4,10 @@
 #include <QWidget>
 
 #include "app/command_table.h"
+#include "builders/ui/format_char_dialog.h"
 #include "builders/ui/image_dialog_commands.h"
 #include "builders/ui/link_dialog.h"
+#include "builders/ui/multimedia_dialog_commands.h"
 #include "builders/ui/page_property_dialogs.h"
 #include "editor/edit_tag.h"
 
@@ -23,8 +25,12 @@ struct TagDialogRow {
 
 const TagDialogRow kTagDialogs[] = {
     {"IMG", EditImageTag},
+    {"APPLET", EditAppletTag},
+    {"PARAM", EditParamTag},
     {"A HREF", EditLinkTag},
     {"BODY", EditBodyTag},
+    {"FONT", EditFontTag},
+    {"HR", EditRuleTag},
 };
 
 }  // namespace

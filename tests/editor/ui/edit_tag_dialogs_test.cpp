@@ -114,6 +114,12 @@ private slots:
                              << "CANCELBUT";
         QTest::newRow("BODY") << "<HTML><body bgcolor=\"#FFFFFF\">|x</body></HTML>" << "BGCOLOR" << "Text1" << "FFFFFF"
                               << "Command1";
+        QTest::newRow("APPLET") << "<APPLET CODE=a.class>|\r\n</APPLET>" << "Applet" << "Text1" << "a.class"
+                                << "Command2";
+        QTest::newRow("PARAM") << "<PARAM NAME=speed VALUE=5>|" << "Parametr" << "Text2" << "5" << "Command2";
+        QTest::newRow("HR") << "<P><hr width=50%>|" << "HRForm" << "Text2" << "50%" << "Command2";
+        QTest::newRow("FONT") << "<font color=#00FF00 size=2>|x</font>" << "FormatChar" << "Text1" << "00FF00"
+                              << "Command2";
     }
 
     void kindsOpenTheirDialogs() {
@@ -140,11 +146,11 @@ private slots:
         QVERIFY(!r.app.ctx.editTagMode);
     }
 
-    // Kinds without a dialog here: the tag is selected and nothing opens.
+    // Tags of other kinds: the tag is selected and nothing opens.
     void tagWithoutDialogStaysSelected() {
         EditTagRun r;
-        r.run("<APPLET CODE=a.class>|");
-        QCOMPARE(MarkedText(r.app.editor()), std::string("[<APPLET CODE=a.class>]"));
+        r.run("<P ALIGN=CENTER>|");
+        QCOMPARE(MarkedText(r.app.editor()), std::string("[<P ALIGN=CENTER>]"));
         QVERIFY(!r.app.ctx.editTagMode);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
