@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "support/fakes.h"
 #include "support/qsci_view.h"
 
 namespace quillane::testing {
@@ -65,6 +66,24 @@ struct DialogDriver {
         timer.start(0);
         open();
     }
+};
+
+// A dialog test over the scripted platform with one document window on the
+// real editor control, active from the start.
+struct DocumentFixture : DialogDriver {
+    DocumentFixture() { app.shell.activate(view); }
+
+    // The document's text with [start, start + length) selected.
+    void setText(const std::string& text, std::size_t start = 0, std::size_t length = 0) {
+        view.control.setText(text);
+        view.control.setSelStart(start);
+        view.control.setSelLength(length);
+    }
+    std::string text() const { return view.control.text(); }
+    std::pair<std::size_t, std::size_t> selection() const { return {view.control.selStart(), view.control.selLength()}; }
+
+    TestApp app;
+    QsciView view;
 };
 
 }  // namespace quillane::testing

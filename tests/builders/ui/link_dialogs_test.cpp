@@ -20,25 +20,14 @@
 #include "support/ui_fixture.h"
 
 using namespace quillane;
-using quillane::testing::DialogDriver;
-using quillane::testing::QsciView;
+using quillane::testing::DocumentFixture;
 using quillane::testing::TestApp;
 
 namespace {
 
 using Sel = std::pair<std::size_t, std::size_t>;
 
-struct Fixture : DialogDriver {
-    Fixture() { app.shell.activate(view); }
-
-    // The document's text with [start, start + length) selected.
-    void setText(const std::string& text, std::size_t start = 0, std::size_t length = 0) {
-        view.control.setText(text);
-        view.control.setSelStart(start);
-        view.control.setSelLength(length);
-    }
-    std::string text() const { return view.control.text(); }
-    Sel selection() const { return {view.control.selStart(), view.control.selLength()}; }
+struct Fixture : DocumentFixture {
 
     static QStringList items(QWidget* dialog, const char* name) {
         QStringList out;
@@ -53,8 +42,6 @@ struct Fixture : DialogDriver {
         RunModal([&] { commands.run(command, app.ctx, nullptr); }, drive);
     }
 
-    TestApp app;
-    QsciView view;
     QWidget mainWindow;
     CommandTable commands;
 };

@@ -18,27 +18,16 @@
 
 using namespace quillane;
 using quillane::testing::DialogDriver;
-using quillane::testing::QsciView;
+using quillane::testing::DocumentFixture;
 using quillane::testing::TestApp;
 
 namespace {
 
 using Sel = std::pair<std::size_t, std::size_t>;
 
-struct Fixture : DialogDriver {
-    Fixture() { app.shell.activate(view); }
-
-    void setText(const std::string& text, std::size_t start = 0, std::size_t length = 0) {
-        view.control.setText(text);
-        view.control.setSelStart(start);
-        view.control.setSelLength(length);
-    }
-    std::string text() const { return view.control.text(); }
-    Sel selection() const { return {view.control.selStart(), view.control.selLength()}; }
+struct Fixture : DocumentFixture {
     std::vector<std::string> messages() const { return app.messages.texts(); }
 
-    TestApp app;
-    QsciView view;
     QWidget mainWindow;
     CommandTable commands;
 };

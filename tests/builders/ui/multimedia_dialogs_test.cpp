@@ -25,8 +25,8 @@
 
 using namespace quillane;
 using quillane::testing::DialogDriver;
+using quillane::testing::DocumentFixture;
 using quillane::testing::MarkedText;
-using quillane::testing::QsciView;
 using quillane::testing::SetMarkedText;
 using quillane::testing::TestApp;
 
@@ -34,20 +34,9 @@ namespace {
 
 using Sel = std::pair<std::size_t, std::size_t>;
 
-struct Fixture : DialogDriver {
-    Fixture() { app.shell.activate(view); }
-
-    void setText(const std::string& text, std::size_t start = 0, std::size_t length = 0) {
-        view.control.setText(text);
-        view.control.setSelStart(start);
-        view.control.setSelLength(length);
-    }
-    std::string text() const { return view.control.text(); }
-    Sel selection() const { return {view.control.selStart(), view.control.selLength()}; }
+struct Fixture : DocumentFixture {
     static void enter(QWidget* dialog, const char* name) { QTest::keyClick(box(dialog, name), Qt::Key_Return); }
 
-    TestApp app;
-    QsciView view;
 };
 
 // Edit Tag on a whole document, as the command runs it.
