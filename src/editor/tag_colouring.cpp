@@ -229,7 +229,9 @@ void ColorTags(AppContext& ctx, DocumentView& view) {
     options.tableTags = ctx.settings.TableColorTags != 0;
     TagColouring colouring = ComputeTagColours(editor.textView(), options);
     editor.applyStyles(colouring.spans);
-    for (int k = 0; k < colouring.missingQuoteTags; ++k) ctx.messages().say(kMissingQuotesMessage);
+    // One message for the run however many tags are cut short: a page full of
+    // them would otherwise ask for OK once per tag.
+    if (colouring.missingQuoteTags > 0) ctx.messages().say(kMissingQuotesMessage);
 
     shell.setBusy(false);
     editor.setSelStart(caret);

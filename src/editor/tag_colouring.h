@@ -38,8 +38,8 @@ struct TagColouring {
     // Ascending, non-overlapping; neighbours of one style are merged. Bytes
     // not covered are plain text.
     std::vector<StyleSpan> spans;
-    // How many tags had a quoted value cut short by ">": each one is
-    // reported to the user.
+    // How many tags had a quoted value cut short by ">"; a run that finds
+    // any tells the user once.
     int missingQuoteTags = 0;
 };
 

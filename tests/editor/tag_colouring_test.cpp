@@ -353,22 +353,41 @@ TEST_F(ColorTagsTest, RunIsFlaggedBusyAndReportedThenEverythingRestored) {
     EXPECT_TRUE(app.messages.shown.empty());
 }
 
-TEST_F(ColorTagsTest, MissingQuotesShowTheMessageOncePerTag) {
+TEST_F(ColorTagsTest, MissingQuotesShowTheMessageOncePerRun) {
     setText("<A HREF=\"x>y</A><IMG SRC=\"a>");
     view.editor_.setSelStart(3);
     ColorTags(app.ctx, view);
 
-    ASSERT_EQ(app.messages.shown.size(), 2u);
-    for (const MessageRequest& m : app.messages.shown) {
-        EXPECT_EQ(m.text, "There are missing quotation marks or errors in your document.");
-        EXPECT_EQ(m.title, "");
-        EXPECT_EQ(m.buttons, MessageButtons::Ok);
-    }
+    ASSERT_EQ(app.messages.shown.size(), 1u);
+    const MessageRequest& m = app.messages.shown[0];
+    EXPECT_EQ(m.text, "There are missing quotation marks or errors in your document.");
+    EXPECT_EQ(m.title, "");
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
     EXPECT_EQ(view.editor_.appliedSpans,
               (std::vector<StyleSpan>{{0, 8, T}, {8, 3, V}, {12, 13, T}, {25, 3, V}}));
     EXPECT_FALSE(app.ctx.coloringInProgress);
     EXPECT_FALSE(app.shell.busy);
     EXPECT_EQ(view.editor_.selStart(), 3u);
+}
+
+TEST_F(ColorTagsTest, MissingQuoteMessagesPerRunWhateverTheirNumber) {
+    struct Row {
+        std::size_t faultyTags;
+        std::size_t messages;
+    };
+    for (Row row : {Row{0, 0}, Row{1, 1}, Row{2, 1}, Row{100000, 1}}) {
+        std::string page = "<P>x</P>";
+        for (std::size_t k = 0; k < row.faultyTags; ++k) page += "<a\"xx>";
+        setText(page);
+        for (int run = 1; run <= 2; ++run) {
+            app.messages.shown.clear();
+            ColorTags(app.ctx, view);
+            ASSERT_EQ(app.messages.shown.size(), row.messages) << row.faultyTags << " tags, run " << run;
+            for (const MessageRequest& m : app.messages.shown)
+                EXPECT_EQ(m.text, "There are missing quotation marks or errors in your document.");
+            EXPECT_FALSE(app.ctx.coloringInProgress);
+        }
+    }
 }
 
 TEST_F(ColorTagsTest, UnterminatedTagStillEndsTheRunNormally) {
