@@ -1,19 +1,12 @@
 #include "editor/tag_attribute.h"
 
+#include "editor/text_search.h"
+
 namespace quillane {
 
-namespace {
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-}  // namespace
-
 std::size_t FindNoCase(std::string_view haystack, std::string_view needle, std::size_t from) {
-    if (needle.size() > haystack.size()) return std::string_view::npos;
-    for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i) {
-        std::size_t k = 0;
-        while (k < needle.size() && Upper(haystack[i + k]) == Upper(needle[k])) ++k;
-        if (k == needle.size()) return i;
-    }
-    return std::string_view::npos;
+    if (needle.empty()) return from <= haystack.size() ? from : std::string_view::npos;
+    return FindForward(haystack, needle, from, false).value_or(std::string_view::npos);
 }
 
 bool TagHasWord(std::string_view tagText, std::string_view word) {

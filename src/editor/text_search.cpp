@@ -28,6 +28,24 @@ std::size_t nextByte(const char* data, std::size_t from, std::size_t end, unsign
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data) : end;
 }
 
+// The next position in [from, end) holding a or b, or end. Both bytes are
+// looked for in windows that double in size: a byte that is rare or absent
+// then costs no more than the distance to the hit, where one scan for it to
+// the end would cost the rest of the text on every call.
+std::size_t nextEither(const char* data, std::size_t from, std::size_t end, unsigned char a, unsigned char b) {
+    if (a == b) return nextByte(data, from, end, a);
+    std::size_t window = 256;
+    while (from < end) {
+        const std::size_t stop = end - from > window ? from + window : end;
+        const std::size_t hitA = nextByte(data, from, stop, a);
+        const std::size_t hitB = nextByte(data, from, hitA, b);
+        if (hitB < stop) return hitB;  // hitB == hitA when b is not before a
+        from = stop;
+        window *= 2;
+    }
+    return end;
+}
+
 std::string reversed(std::string_view s) { return std::string(s.rbegin(), s.rend()); }
 
 }  // namespace
@@ -40,21 +58,13 @@ std::optional<std::size_t> FindForward(std::string_view text, std::string_view w
         std::size_t p = text.find(what, from);
         return p == std::string_view::npos ? std::nullopt : std::optional<std::size_t>(p);
     }
-    // Candidates are the places of the first byte in either case; memchr
-    // finds each of the two forms once over the whole scan.
     const char* data = text.data();
     const std::size_t end = text.size() - m + 1;  // one past the last start
     const unsigned char lo = lower(static_cast<unsigned char>(what[0]));
     const unsigned char up = upper(static_cast<unsigned char>(what[0]));
-    std::size_t nextLo = nextByte(data, from, end, lo);
-    std::size_t nextUp = lo == up ? end : nextByte(data, from, end, up);
-    while (true) {
-        std::size_t p = std::min(nextLo, nextUp);
-        if (p >= end) return std::nullopt;
+    for (std::size_t p = nextEither(data, from, end, lo, up); p < end; p = nextEither(data, p + 1, end, lo, up))
         if (equalAt(data + p + 1, what.data() + 1, m - 1, false)) return p;
-        if (nextLo == p) nextLo = nextByte(data, p + 1, end, lo);
-        if (nextUp == p) nextUp = nextByte(data, p + 1, end, up);
-    }
+    return std::nullopt;
 }
 
 std::optional<std::size_t> FindBackward(std::string_view text, std::string_view what, std::size_t last,

@@ -33,6 +33,11 @@ TEST(GetTagAttribute, WordsAndSearchIgnoreCase) {
     EXPECT_FALSE(TagHasWord("HR SIZE=2>", "NOSHADE"));
     EXPECT_EQ(FindNoCase("abcABC", "Bc", 2), 4u);
     EXPECT_EQ(FindNoCase("abc", "abcd"), std::string_view::npos);
+    EXPECT_EQ(FindNoCase("abc", "", 1), 1u);  // nothing to look for is found at once
+    EXPECT_EQ(FindNoCase("abc", "", 4), std::string_view::npos);
+    EXPECT_EQ(FindNoCase("abc", "C", 4), std::string_view::npos);
+    EXPECT_EQ(FindNoCase("a", "", 0), 0u);
+    EXPECT_EQ(FindNoCase("", "", 0), 0u);
 }
 
 }  // namespace

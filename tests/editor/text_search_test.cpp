@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 
 namespace quillane {
@@ -55,6 +56,70 @@ TEST(TextSearch, FindBackwardRows) {
     };
     for (const Row& r : rows)
         EXPECT_EQ(FindBackward(r.text, r.what, r.last, r.matchCase), r.expected) << r.text << " / " << r.what;
+}
+
+std::string upperCased(std::string t) {
+    for (char& c : t)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return t;
+}
+
+TEST(TextSearch, WithoutCaseEveryFormIsFoundAtAnyDistance) {
+    // Fillers of no letter, of the lower and of the upper form of the first
+    // byte, before a match far or near.
+    const std::string forms[] = {"td", "tD", "Td", "TD"};
+    for (char filler : {'x', 't', 'T'}) {
+        for (std::size_t distance : {0u, 1u, 200u, 255u, 256u, 257u, 767u, 5000u, 70000u, 300000u}) {
+            for (const std::string& inText : forms) {
+                const std::string text = std::string(distance, filler) + inText + "x";
+                for (const std::string& what : forms) {
+                    EXPECT_EQ(FindForward(text, what, 0, false), distance) << filler << distance << inText << what;
+                    EXPECT_EQ(FindBackward(text, what, text.size(), false), distance)
+                        << filler << distance << inText << what;
+                }
+                EXPECT_EQ(FindForward(text, "tx", 0, false), std::nullopt);
+            }
+        }
+    }
+}
+
+TEST(TextSearch, WithoutCaseSearchesAsOnUpperCasedTexts) {
+    // Long texts with few places where the first byte occurs, in either case.
+    std::mt19937 rng(4);
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(rng); };
+    const std::string rare = "tTdDa";
+    for (int round = 0; round < 300; ++round) {
+        std::string text(pick(20000), 'x');
+        const std::size_t spread = 1 + pick(2000);
+        for (char& c : text)
+            if (pick(spread) == 0) c = rare[pick(rare.size() - 1)];
+        std::string what = pick(1) ? "td" : "tDa";
+        for (char& c : what)
+            if (pick(1)) c = upperCased(std::string(1, c))[0];
+        const std::string T = upperCased(text), W = upperCased(what);
+        for (int probe = 0; probe < 20; ++probe) {
+            const std::size_t at = pick(text.size());
+            const std::size_t forward = T.find(W, at);
+            const std::size_t backward = T.rfind(W, at);
+            ASSERT_EQ(FindForward(text, what, at, false),
+                      forward == std::string::npos ? std::nullopt : std::optional<std::size_t>(forward))
+                << round << " " << what << " from " << at;
+            ASSERT_EQ(FindBackward(text, what, at, false),
+                      backward == std::string::npos ? std::nullopt : std::optional<std::size_t>(backward))
+                << round << " " << what << " from " << at;
+        }
+        for (bool down : {true, false}) {
+            const std::size_t first = down ? 0 : text.size();
+            auto plan = down ? PlanReplaceAllDown : PlanReplaceAllUp;
+            const ReplaceAllEdit noCase = plan(text, what, "TH", first, false);
+            const ReplaceAllEdit onUpper = plan(T, W, "TH", first, true);
+            ASSERT_EQ(noCase.count, onUpper.count) << round << (down ? " down" : " up");
+            ASSERT_EQ(noCase.start, onUpper.start);
+            ASSERT_EQ(noCase.length, onUpper.length);
+            ASSERT_EQ(noCase.caret, onUpper.caret);
+            ASSERT_EQ(upperCased(noCase.replacement), upperCased(onUpper.replacement));
+        }
+    }
 }
 
 std::string applied(std::string text, const ReplaceAllEdit& e) {
