@@ -54,12 +54,14 @@ std::optional<std::size_t> FindForward(std::string_view text, std::string_view w
                                        bool matchCase) {
     const std::size_t m = what.size();
     if (m == 0 || from > text.size() || text.size() - from < m) return std::nullopt;
-    if (matchCase) {
-        std::size_t p = text.find(what, from);
-        return p == std::string_view::npos ? std::nullopt : std::optional<std::size_t>(p);
-    }
     const char* data = text.data();
     const std::size_t end = text.size() - m + 1;  // one past the last start
+    if (matchCase) {
+        const unsigned char first = static_cast<unsigned char>(what[0]);
+        for (std::size_t p = nextByte(data, from, end, first); p < end; p = nextByte(data, p + 1, end, first))
+            if (std::memcmp(data + p + 1, what.data() + 1, m - 1) == 0) return p;
+        return std::nullopt;
+    }
     const unsigned char lo = lower(static_cast<unsigned char>(what[0]));
     const unsigned char up = upper(static_cast<unsigned char>(what[0]));
     for (std::size_t p = nextEither(data, from, end, lo, up); p < end; p = nextEither(data, p + 1, end, lo, up))
