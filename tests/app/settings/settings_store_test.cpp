@@ -5,10 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/recent_files.h"
 #include "app/scoped_environment.h"
 #include "app/settings/file_settings_backend.h"
 #include "support/fakes.h"
@@ -468,6 +470,49 @@ TEST_F(SettingsFileTest, PipeInPlaceOfTheFileGivesTheDefaultsAndStaysAPipe) {
     SaveWindowGeometry(ctx);
     SaveSettings(ctx, PageOf(ctx.settings));
     EXPECT_TRUE(std::filesystem::is_fifo(path));
+}
+
+// Counts how often a store would reach the disk: each put outside a batch and
+// each end of an outermost batch.
+class CountingStore : public testing::MemorySettings {
+public:
+    void put(const std::string& section, const std::string& key, const std::string& value) override {
+        MemorySettings::put(section, key, value);
+        if (depth == 0) ++writes;
+    }
+    void beginBatch() override { ++depth; }
+    void endBatch() override {
+        if (--depth == 0) ++writes;
+    }
+    int depth = 0;
+    int writes = 0;
+};
+
+TEST(SettingsWritesTest, EachSaveOfManyKeysReachesTheDiskOnce) {
+    struct Row {
+        const char* what;
+        std::function<void(AppContext&)> save;
+        int writes;
+    };
+    const Row rows[] = {
+        {"SaveSettings", [](AppContext& ctx) { SaveSettings(ctx, SettingsPageFields{}); }, 1},
+        {"SaveMenuSystem", [](AppContext& ctx) { SaveMenuSystem(ctx, {MenuLevelOption::Custom, true}); }, 1},
+        {"SaveWindowGeometry", [](AppContext& ctx) { SaveWindowGeometry(ctx); }, 1},
+        {"AddToRecentFiles",
+         [](AppContext& ctx) {
+             for (const char* page : {"/a.htm", "/b.htm", "/c.htm", "/d.htm"}) AddToRecentFiles(ctx, page);
+         },
+         4},  // one write for each file added
+    };
+    for (const Row& r : rows) {
+        TestApp app;
+        CountingStore store;
+        AppContext ctx(Platform{app.shell, app.messages, app.dialogs, store, app.launcher, app.clipboard, app.clock,
+                                app.help});
+        r.save(ctx);
+        EXPECT_GT(store.values.size(), 1u) << r.what;
+        EXPECT_EQ(store.writes, r.writes) << r.what;
+    }
 }
 
 }  // namespace
