@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "app/command_table.h"
 #include "app/commands.h"
+#include "app/settings/file_settings_backend.h"
 #include "app/start_sequence.h"
 #include "app/ui/main_window.h"
 #include "app/ui/ui_commands.h"
@@ -20,7 +21,6 @@
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_process_launcher.h"
-#include "platform/qt/qt_settings_backend.h"
 
 int main(int argc, char* argv[]) {
     using namespace quillane;
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     MDIForm1 window;
     QtMessageBoxes messages(&window);
     QtFileDialogs dialogs(&window);
-    QtSettingsBackend store;
+    FileSettingsBackend store(SettingsFilePath());
     QtProcessLauncher launcher;
     QtClipboard clipboard;
     SystemClock clock;

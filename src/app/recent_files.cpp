@@ -36,6 +36,7 @@ void GetRecentFiles(AppContext& ctx) {
 }
 
 void WriteRecentFiles(AppContext& ctx, const std::string& path) {
+    SettingsBatch batch(ctx.platform.store);
     for (int i = kRecentCount - 1; i >= 1; --i) {
         std::string s = StoredRecent(ctx, i);
         if (InUse(s)) ctx.platform.store.put("Startup", RecentKey(i + 1), s);

@@ -130,6 +130,7 @@ void LoadSettings(AppContext& ctx) {
 
 void SaveSettings(AppContext& ctx, const SettingsPageFields& page) {
     SettingsBackend& store = ctx.platform.store;
+    SettingsBatch batch(store);
     struct TextField {
         const char* section;
         const char* key;
@@ -163,6 +164,7 @@ void SaveSettings(AppContext& ctx, const SettingsPageFields& page) {
 
 void SaveMenuSystem(AppContext& ctx, const MenuSystemPageFields& page) {
     SettingsBackend& store = ctx.platform.store;
+    SettingsBatch batch(store);
     Settings& s = ctx.settings;
     if (const char* level = LevelText(page.level)) s.MenuSystem = level;
     if (s.MenuSystem == "custom") {
@@ -177,6 +179,7 @@ void SaveMenuSystem(AppContext& ctx, const MenuSystemPageFields& page) {
 void SaveWindowGeometry(AppContext& ctx) {
     TwipsRect r = ctx.shell().geometry();
     SettingsBackend& store = ctx.platform.store;
+    SettingsBatch batch(store);
     store.put("Window", "LeftXCoord", NumberText(r.left));
     store.put("Window", "LeftYCoord", NumberText(r.top));
     store.put("Window", "WindowXSize", NumberText(r.width));

@@ -1,17 +1,25 @@
 #include "app/settings/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/recent_files.h"
 #include "app/scoped_environment.h"
+#include "app/settings/file_settings_backend.h"
 #include "support/fakes.h"
 
 namespace quillane {
 namespace {
 
 using testing::ScopedHome;
+using testing::ScratchFolder;
 using testing::TestApp;
 
 constexpr const char* kHome = "/home/quill/";
@@ -353,6 +361,158 @@ TEST_F(SaveSettingsTest, WindowGeometryIsWrittenAsNumberTextAndReadsBack) {
     EXPECT_EQ(app.ctx.settings.LeftYCoord, -5);
     EXPECT_EQ(app.ctx.settings.WindowXSize, 9000);
     EXPECT_EQ(app.ctx.settings.WindowYSize, 11520);
+}
+
+// The program's flows over a settings file on disk.
+class SettingsFileTest : public ::testing::Test {
+protected:
+    ScopedHome home{"/home/quill"};
+    ScratchFolder dir;
+    std::filesystem::path path = dir.path() / "Quillane.ini";
+    TestApp app;
+
+    std::string fileBytes() const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void writeFile(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+    AppContext contextWith(SettingsBackend& store) {
+        return AppContext(Platform{app.shell, app.messages, app.dialogs, store, app.launcher, app.clipboard,
+                                   app.clock, app.help});
+    }
+    // The Settings page as the Preferences dialog fills it from memory.
+    static SettingsPageFields PageOf(const Settings& s) {
+        SettingsPageFields page;
+        page.workingDirectory = s.WorkingDirectory;
+        page.imageDirectory = s.ImageDirectory;
+        page.fontName = s.FontName;
+        page.fontSize = std::to_string(s.FontSize);
+        page.browser = s.Browser;
+        page.browser2 = s.Browser2;
+        page.imageMapper = s.ImageMapper;
+        page.ftpClient = s.FTPClient;
+        page.printerProgram = s.PrinterProgram;
+        page.tipOfTheDay = s.TipOfTheDay != 0;
+        page.colorTags = s.ColorTags != 0;
+        page.quoteColorTags = s.QuoteColorTags != 0;
+        page.tableColorTags = s.TableColorTags != 0;
+        page.wordWrap = s.WordWrap != 0;
+        page.beginnerTableWizard = s.BeginnerTableWizard != 0;
+        page.hideRarelyUsed = s.HTML3Menu != "on";
+        return page;
+    }
+};
+
+TEST_F(SettingsFileTest, LoadAndSaveChangeOnlyTheLinesOfChangedValues) {
+    const std::string before =
+        "; My Quillane settings\r\n"
+        "\r\n"
+        "[Directory]\r\n"
+        "WorkingDirectory=/srv/site/\r\n"
+        "ImageDirectory=/srv/site/img/\r\n"
+        "[Font]\r\n"
+        "FontName=DejaVu Sans Mono\r\n"
+        "FontSize=10\r\n"
+        "[Apps]\r\n"
+        "Browser=/usr/bin/caf\xE9\r\n"
+        "Browser2=/opt/\xFF\xFE\x80/w3m\r\n"
+        "ImageMapper=gimp\r\n"
+        "FTPClient=ftp\r\n"
+        "PrinterProgram=lpr\r\n"
+        "# kept for later: Browser3=/usr/bin/links\r\n"
+        "\r\n"
+        "[Miscellaneous]\r\n"
+        "TipOfTheDay=off\r\n"
+        "ColorTags=on\r\n"
+        "QuoteColorTags=on\r\n"
+        "TableColorTags=on\r\n"
+        "WordWrap=on\r\n"
+        "BeginnerTableWizard=on\r\n"
+        "MainMenuBox=off\r\n"
+        "[Menu]\r\n"
+        "MenuSystem=custom\r\n"
+        "HTML3Menu=off\r\n"
+        "[Favorite URLs]\r\n"
+        "URL1=http://one.example/?a=1,b=2\r\n"
+        "[Plugins of another version]\r\n"
+        "Spell=on\r\n";
+    writeFile(before);
+    {
+        FileSettingsBackend store(path.string());
+        AppContext ctx = contextWith(store);
+        LoadSettings(ctx);
+        const Settings& s = ctx.settings;
+        EXPECT_EQ(s.Browser, "/usr/bin/caf\xE9");
+        EXPECT_EQ(s.Browser2, "/opt/\xFF\xFE\x80/w3m");
+        EXPECT_EQ(s.FavoriteURLs[1], "http://one.example/?a=1,b=2");
+        EXPECT_EQ(s.TipOfTheDay, 0);
+
+        // The user changes the font size and the word wrap box, nothing else.
+        SettingsPageFields page = PageOf(s);
+        page.fontSize = "12";
+        page.wordWrap = false;
+        SaveSettings(ctx, page);
+    }
+    std::string after = before;
+    after.replace(after.find("FontSize=10"), 11, "FontSize=12");
+    after.replace(after.find("WordWrap=on"), 11, "WordWrap=off");
+    EXPECT_EQ(fileBytes(), after);
+}
+
+TEST_F(SettingsFileTest, PipeInPlaceOfTheFileGivesTheDefaultsAndStaysAPipe) {
+    ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+    FileSettingsBackend store(path.string());
+    AppContext ctx = contextWith(store);
+    LoadSettings(ctx);
+    EXPECT_EQ(ctx.settings.WindowXSize, 5000);
+    EXPECT_EQ(ctx.settings.Browser, "c:\\");
+    app.shell.rect = {1200, 300, 9000, 7000};
+    SaveWindowGeometry(ctx);
+    SaveSettings(ctx, PageOf(ctx.settings));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+}
+
+// Counts how often a store would reach the disk: each put outside a batch and
+// each end of an outermost batch.
+class CountingStore : public testing::MemorySettings {
+public:
+    void put(const std::string& section, const std::string& key, const std::string& value) override {
+        MemorySettings::put(section, key, value);
+        if (depth == 0) ++writes;
+    }
+    void beginBatch() override { ++depth; }
+    void endBatch() override {
+        if (--depth == 0) ++writes;
+    }
+    int depth = 0;
+    int writes = 0;
+};
+
+TEST(SettingsWritesTest, EachSaveOfManyKeysReachesTheDiskOnce) {
+    struct Row {
+        const char* what;
+        std::function<void(AppContext&)> save;
+        int writes;
+    };
+    const Row rows[] = {
+        {"SaveSettings", [](AppContext& ctx) { SaveSettings(ctx, SettingsPageFields{}); }, 1},
+        {"SaveMenuSystem", [](AppContext& ctx) { SaveMenuSystem(ctx, {MenuLevelOption::Custom, true}); }, 1},
+        {"SaveWindowGeometry", [](AppContext& ctx) { SaveWindowGeometry(ctx); }, 1},
+        {"AddToRecentFiles",
+         [](AppContext& ctx) {
+             for (const char* page : {"/a.htm", "/b.htm", "/c.htm", "/d.htm"}) AddToRecentFiles(ctx, page);
+         },
+         4},  // one write for each file added
+    };
+    for (const Row& r : rows) {
+        TestApp app;
+        CountingStore store;
+        AppContext ctx(Platform{app.shell, app.messages, app.dialogs, store, app.launcher, app.clipboard, app.clock,
+                                app.help});
+        r.save(ctx);
+        EXPECT_GT(store.values.size(), 1u) << r.what;
+        EXPECT_EQ(store.writes, r.writes) << r.what;
+    }
 }
 
 }  // namespace
