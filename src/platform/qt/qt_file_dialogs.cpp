@@ -54,9 +54,9 @@ std::optional<FileChoice> QtFileDialogs::run(const FileDialogRequest& request, Q
     QFileDialog& d = prepare(request, mode);
     const bool accepted = d.exec() == QDialog::Accepted;
     const QStringList chosen = d.selectedFiles();
-    // Gone before the caller goes on, with its completion list: left to a
-    // later event, that list could open again over the document and take
-    // the next key.
+    // Deleted before the caller goes on: its completion list, still up when
+    // Enter closed the dialog, would stay over the document and take the
+    // next key.
     delete dialog_.data();
     if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
     fileName_ = chosen.first();
