@@ -210,7 +210,9 @@ void SaveUnixCommand(AppContext& ctx, DocumentView& view) {
     request.filter = kFilterSave;
     request.filterIndex = 3;
     request.initialName = std::string();
-    request.overwritePrompt = false;
+    // The export replaces whatever file is chosen, perhaps one open in
+    // another window: it asks first.
+    request.overwritePrompt = true;
     std::optional<FileChoice> choice = ctx.platform.dialogs.saveFile(request);
     EditorControl& editor = view.editor();
     if (!choice) {

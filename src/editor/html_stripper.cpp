@@ -197,6 +197,8 @@ void StripHtml(AppContext& ctx, DocumentView& view) {
     request.title = "Save Stripped File As...";
     request.filter = kFilterSave;
     request.filterIndex = 2;
+    // No name of an earlier use: Enter alone must not replace that file.
+    request.initialName = std::string();
     // The file is being created or replaced: the save kind of dialog lets a
     // new name be typed, and asks before an existing file is replaced.
     request.overwritePrompt = true;

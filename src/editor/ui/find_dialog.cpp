@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "editor/find_replace.h"
@@ -40,6 +41,13 @@ frmFind::frmFind(AppContext& ctx, QWidget* parent) : SearchDialogBase(ctx, paren
     buttons->addStretch();
     layout->addLayout(buttons, 0, 3, 2, 1);
 
+    // The box to type in first, then the options and the buttons.
+    setTabOrder(text1_, up_);
+    setTabOrder(up_, down_);
+    setTabOrder(down_, matchCase_);
+    setTabOrder(matchCase_, find_);
+    setTabOrder(find_, cancel);
+
     connect(text1_, &QLineEdit::textChanged, this, [this](const QString& text) { find_->setEnabled(!text.isEmpty()); });
     connect(find_, &QPushButton::clicked, this, [this] { FindDialogFind(ctx_, text1_->text().toStdString()); });
     connect(cancel, &QPushButton::clicked, this, &frmFind::reject);
@@ -48,6 +56,9 @@ frmFind::frmFind(AppContext& ctx, QWidget* parent) : SearchDialogBase(ctx, paren
 void frmFind::setFindText(const QString& text) {
     text1_->setText(text);
     find_->setEnabled(!text.isEmpty());
+    // Typing goes into the box at once and replaces what it was opened with.
+    text1_->selectAll();
+    text1_->setFocus();
 }
 
 void frmFind::reject() {

@@ -5,12 +5,7 @@
 
 namespace quillane {
 
-QtFileDialogs::QtFileDialogs(QWidget* parent) : parent_(parent), dialog_(new QFileDialog(parent)) {
-    // Qt's own dialog keeps its state between uses and honours every setting.
-    dialog_->setOption(QFileDialog::DontUseNativeDialog, true);
-    // The descriptions already name their patterns.
-    dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
-}
+QtFileDialogs::QtFileDialogs(QWidget* parent) : parent_(parent) {}
 
 QtFileDialogs::~QtFileDialogs() { delete dialog_.data(); }
 
@@ -25,13 +20,19 @@ QStringList QtFileDialogs::nameFilters(const std::vector<FileFilter>& filters) {
     return names;
 }
 
-void QtFileDialogs::prepare(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+QFileDialog& QtFileDialogs::prepare(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     if (!request.title.empty()) title_ = QString::fromStdString(request.title);
     if (!request.filter.empty()) filters_ = nameFilters(ParseFileFilter(request.filter));
     if (request.startFolder) startFolder_ = QString::fromStdString(*request.startFolder);
     if (request.initialName) fileName_ = QString::fromStdString(*request.initialName);
 
+    delete dialog_.data();
+    dialog_ = new QFileDialog(parent_);
     QFileDialog& d = *dialog_;
+    // Qt's own dialog honours every setting.
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The descriptions already name their patterns.
+    d.setOption(QFileDialog::HideNameFilterDetails, true);
     d.setAcceptMode(mode);
     d.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     d.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
@@ -43,15 +44,21 @@ void QtFileDialogs::prepare(const FileDialogRequest& request, QFileDialog::Accep
         d.selectNameFilter(filters_[index]);
     }
     if (!startFolder_.isEmpty()) d.setDirectory(startFolder_);
-    // A full path (the previous choice) opens its own folder.
-    d.selectFile(fileName_);
+    // A full path (the previous choice) opens its own folder. An empty name
+    // leaves the new dialog's box empty.
+    if (!fileName_.isEmpty()) d.selectFile(fileName_);
+    return d;
 }
 
 std::optional<FileChoice> QtFileDialogs::run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    prepare(request, mode);
-    if (dialog_->exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = dialog_->selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    QFileDialog& d = prepare(request, mode);
+    const bool accepted = d.exec() == QDialog::Accepted;
+    const QStringList chosen = d.selectedFiles();
+    // Deleted before the caller goes on: its completion list, still up when
+    // Enter closed the dialog, would stay over the document and take the
+    // next key.
+    delete dialog_.data();
+    if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
     fileName_ = chosen.first();
     return FileChoice{fileName_.toStdString(), QFileInfo(fileName_).fileName().toStdString()};
 }

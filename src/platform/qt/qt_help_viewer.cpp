@@ -1,5 +1,6 @@
 #include "platform/qt/qt_help_viewer.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/help_topics.h"
 
@@ -56,9 +58,25 @@ void QtHelpViewer::showPage(const std::string& page) {
     } else {
         browser_->setPlainText("The help page " + path + " could not be found.");
     }
+    keepUsableBeside(QApplication::activeModalWidget());
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void QtHelpViewer::keepUsableBeside(QWidget* modalDialog) {
+    // A modal dialog blocks every window but those that belong to it, and
+    // help asked for from a dialog is read beside it: while the dialog is
+    // up, the help window counts as the dialog's own. Otherwise it belongs
+    // to its parent, as Qt made it.
+    QWidget* owner = modalDialog ? modalDialog : parent_;
+    QWindow* help = window_->windowHandle();
+    if (!help) {
+        window_->winId();  // the native window, made now so that it can be given its owner
+        help = window_->windowHandle();
+    }
+    QWindow* ownerWindow = owner ? owner->window()->windowHandle() : nullptr;
+    if (help && ownerWindow != help) help->setTransientParent(ownerWindow);
 }
 
 void QtHelpViewer::showContents() { showPage(kHelpContentsPage); }

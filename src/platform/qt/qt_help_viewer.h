@@ -11,7 +11,9 @@ class QWidget;
 namespace quillane {
 
 // The help window (objectName "HelpWindow"): a non-modal window browsing the
-// HTML topics of the help folder. It is made on first use and kept.
+// HTML topics of the help folder. It is made on first use and kept. Opened
+// from a modal dialog (F1, a help button) it takes input while that dialog
+// is still open.
 class QtHelpViewer : public HelpViewer {
 public:
     // helpFolder holds index.html and the topic pages.
@@ -28,6 +30,7 @@ public:
 private:
     void showPage(const std::string& page);
     void makeWindow();
+    void keepUsableBeside(QWidget* modalDialog);
 
     QString folder_;
     QWidget* parent_;

@@ -61,6 +61,7 @@ class FindDialogsTest : public QObject {
 
 private slots:
     void findDialogHasItsControls();
+    void typingAfterOpeningGoesIntoFindWhat();
     void findSelectsEachMatchThenReportsAndCloses();
     void aSelectionPrefillsAndIsFoundFirst();
     void directionCaseAndCancel();
@@ -98,6 +99,28 @@ void FindDialogsTest::findDialogHasItsControls() {
     // Opening it again keeps the one dialog.
     f.run("mnuSFind");
     QCOMPARE(f.host->findDialog(), d);
+}
+
+// Ctrl+F and type: the keys go into "Find What:", replacing what it was
+// opened with; Tab then goes through the options and the buttons.
+void FindDialogsTest::typingAfterOpeningGoesIntoFindWhat() {
+    Fixture f;
+    f.app.ctx.search.lastFindText = "old";
+    f.run("mnuSFind");
+    frmFind* d = f.host->findDialog();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QLineEdit* text1 = f.child<QLineEdit>(d, "Text1");
+    QCOMPARE(QApplication::focusWidget(), text1);
+    QTest::keyClicks(QApplication::focusWidget(), "new");
+    QCOMPARE(text1->text(), QString("new"));
+
+    // The two direction options are one stop.
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, QStringList({"optDirection(0)", "chkCase", "cmdFind", "cmdcancel", "Text1"}));
 }
 
 void FindDialogsTest::findSelectsEachMatchThenReportsAndCloses() {

@@ -1,8 +1,13 @@
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 
 #include "platform/help_topics.h"
 #include "platform/qt/qt_help_viewer.h"
@@ -75,6 +80,38 @@ private slots:
         }
         for (int context : {10, 33, 40, 42})
             QVERIFY(linked.contains(QString::fromStdString(quillane::HelpTopicPage(context))));
+    }
+
+    // Help asked for from a modal dialog takes clicks while the dialog is
+    // still open, and the dialog goes on working.
+    void helpFromAModalDialogTakesInput() {
+        QWidget mainWindow;
+        mainWindow.show();
+        QtHelpViewer viewer(kHelpFolder, &mainWindow);
+        QDialog dialog(&mainWindow);
+        auto* help = new QPushButton("Help", &dialog);
+        QObject::connect(help, &QPushButton::clicked, [&] { viewer.showTopic(10); });
+
+        bool driven = false;
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(QApplication::activeModalWidget(), &dialog);
+            QTest::mouseClick(help, Qt::LeftButton);
+            QWidget* window = viewer.window();
+            QVERIFY(window && window->isVisible());
+            QCOMPARE(ShownPage(viewer), QString("tutorial.html"));
+            // A click through the window system, where modality is enforced.
+            auto* contents = window->findChild<QPushButton*>("HelpContents");
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                              contents->mapTo(window, contents->rect().center()));
+            QCOMPARE(ShownPage(viewer), QString("index.html"));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), &dialog);
+            driven = true;
+            dialog.accept();
+        });
+        QTimer::singleShot(10000, &dialog, &QDialog::reject);  // never left waiting
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(driven);
     }
 
     void missingFolderSaysSo() {
