@@ -51,7 +51,7 @@ void CreateFirstDocument(AppContext& ctx) {
     editor.setFocus();
     std::size_t length = editor.length();
     editor.setSelStart(length >= kNewPageCaretFromEnd ? length - kNewPageCaretFromEnd : 0);
-    ApplyStartUserLevel(ctx, view);
+    ApplyRarelyUsedSwitch(ctx, view);
     OnDocumentActivated(ctx, view);
 }
 
