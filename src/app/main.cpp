@@ -46,7 +46,6 @@ int main(int argc, char* argv[]) {
     RegisterCoreCommands(commands);
     RegisterUiCommands(commands, ctx, window);
     window.attach(ctx, commands);
-    window.show();
 
     StartProgram(ctx, commandLine.files());
     return app.exec();
