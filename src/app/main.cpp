@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/command_line.h"
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/settings/file_settings_backend.h"
@@ -25,7 +26,8 @@
 int main(int argc, char* argv[]) {
     using namespace quillane;
 
-    QApplication app(argc, argv);
+    CommandLine commandLine(argc, argv);
+    QApplication app(commandLine.toolkitArgc(), commandLine.toolkitArgv());
     QApplication::setApplicationName("Quillane");
     QApplication::setDesktopFileName("quillane");
     QApplication::setWindowIcon(QIcon::fromTheme("quillane"));
@@ -44,11 +46,7 @@ int main(int argc, char* argv[]) {
     RegisterCoreCommands(commands);
     RegisterUiCommands(commands, ctx, window);
     window.attach(ctx, commands);
-    window.show();
 
-    // QApplication has taken its own options out of argv; the rest are the
-    // files to open, as the bytes the shell passed.
-    std::vector<std::string> files(argv + 1, argv + argc);
-    StartProgram(ctx, files);
+    StartProgram(ctx, commandLine.files());
     return app.exec();
 }

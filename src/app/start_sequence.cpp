@@ -8,6 +8,7 @@
 #include "app/recent_files.h"
 #include "app/settings/settings_store.h"
 #include "app/user_levels.h"
+#include "app/window_placement.h"
 #include "editor/document_lifecycle.h"
 #include "editor/tag_colouring.h"
 #include "editor/file_commands.h"
@@ -51,7 +52,7 @@ void CreateFirstDocument(AppContext& ctx) {
     editor.setFocus();
     std::size_t length = editor.length();
     editor.setSelStart(length >= kNewPageCaretFromEnd ? length - kNewPageCaretFromEnd : 0);
-    ApplyStartUserLevel(ctx, view);
+    ApplyRarelyUsedSwitch(ctx, view);
     OnDocumentActivated(ctx, view);
 }
 
@@ -62,7 +63,11 @@ void StartProgram(AppContext& ctx, const std::vector<std::string>& commandLine) 
 
     LoadSettings(ctx);
     const Settings& s = ctx.settings;
-    ctx.shell().setGeometry({s.LeftXCoord, s.LeftYCoord, s.WindowXSize, s.WindowYSize});
+    Shell& shell = ctx.shell();
+    // Placed before it is shown, so that the stored corner is the frame's.
+    shell.setGeometry(KeepTitleBarOnScreen({s.LeftXCoord, s.LeftYCoord, s.WindowXSize, s.WindowYSize},
+                                           shell.screenAreasTwips()));
+    shell.showMainWindow();
     EnterWorkingFolder(ctx);
 
     CreateFirstDocument(ctx);

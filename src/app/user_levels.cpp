@@ -95,8 +95,7 @@ void ApplyUserLevel(AppContext& ctx, DocumentView& view) {
     else if (level == "custom") ApplyCustomMenus(ctx.settings, view);
 }
 
-void ApplyStartUserLevel(AppContext& ctx, DocumentView& view) {
-    ApplyUserLevel(ctx, view);
+void ApplyRarelyUsedSwitch(AppContext& ctx, DocumentView& view) {
     const std::string& html3 = ctx.settings.HTML3Menu;
     if (html3 == "off" || html3.empty()) HideRarelyUsedItems(view);
 }

@@ -35,8 +35,8 @@ void ApplyCustomMenus(const Settings& settings, DocumentView& view);
 // the empty text and anything else hide nothing.
 void ApplyUserLevel(AppContext& ctx, DocumentView& view);
 
-// The first window of the run: the level, then the rarely-used items unless
-// HTML3Menu is "on".
-void ApplyStartUserLevel(AppContext& ctx, DocumentView& view);
+// The first window of the run, which has its level already: the rarely-used
+// items go too unless HTML3Menu is "on".
+void ApplyRarelyUsedSwitch(AppContext& ctx, DocumentView& view);
 
 }  // namespace quillane

@@ -24,6 +24,9 @@ DocumentView& CreateDocumentWindow(AppContext& ctx, int slot, const std::string&
     }
     LayoutDocument(ctx, view, true);
     view.editor().setEditorFont(ctx.settings.FontName, ctx.settings.FontSize, false);
+    // Every window the program makes, empty or from a file, has the user
+    // level's menus: a beginner never meets the hidden items.
+    ApplyUserLevel(ctx, view);
     return view;
 }
 
@@ -32,7 +35,6 @@ DocumentView& NewDocument(AppContext& ctx) {
     int n = ctx.documentSlots.allocate();
     ctx.documentSlots.lastNewSlot = n;
     DocumentView& view = CreateDocumentWindow(ctx, n, "Untitled:" + std::to_string(n));
-    ApplyUserLevel(ctx, view);
     OnDocumentActivated(ctx, view);
     return view;
 }

@@ -13,8 +13,8 @@ inline constexpr const char* kMainWindowCaption = "Quillane 97.5";
 DocumentView& NewDocument(AppContext& ctx);
 
 // Creates the window of a slot the way every new window starts: tag, caption,
-// the load-time layout and the configured editor font. Used by NewDocument and
-// by the file commands.
+// the load-time layout, the configured editor font and the user level's menus.
+// Used by NewDocument, the file commands and the start sequence.
 DocumentView& CreateDocumentWindow(AppContext& ctx, int slot, const std::string& caption);
 
 // The layout step: with word wrap, the right margin follows the window width.

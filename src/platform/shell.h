@@ -68,10 +68,17 @@ public:
     virtual void setRecentEntry(int index, const std::string& caption, bool visible) = 0;
     virtual std::string recentEntryCaption(int index) const = 0;
 
+    // The main window's place: the corner of its frame and the size inside the
+    // frame, so that setGeometry with what geometry gave brings back the same
+    // frame. Placed before it is first shown, the frame's corner is where the
+    // window manager puts it.
     virtual TwipsRect geometry() const = 0;
     virtual void setGeometry(const TwipsRect& rect) = 0;
+    virtual void showMainWindow() = 0;
     virtual int screenWidthTwips() const = 0;
     virtual int screenHeightTwips() const = 0;
+    // The part of each screen that windows may use, the primary screen first.
+    virtual std::vector<TwipsRect> screenAreasTwips() const = 0;
 
     // The folder the program's shipped files (templates, tips, help) are in,
     // ending in '/'.

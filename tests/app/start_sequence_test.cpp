@@ -36,7 +36,10 @@ protected:
 TEST_F(StartProgramTest, FirstStartWithAnEmptyStore) {
     StartProgram(app.ctx, {});
 
-    EXPECT_EQ(app.shell.rect, (TwipsRect{0, 0, 5000, 5000}));
+    // Two thirds of the screen, centred; placed before it is shown.
+    EXPECT_EQ(app.shell.rect, (TwipsRect{2560, 1920, 10240, 7680}));
+    EXPECT_TRUE(app.shell.placedWhileHidden);
+    EXPECT_TRUE(app.shell.shown);
     ASSERT_EQ(app.shell.documentWindows().size(), 1u);
     testing::FakeDocumentView* view = app.active();
     ASSERT_NE(view, nullptr);
@@ -87,6 +90,18 @@ TEST_F(StartProgramTest, StoredSettingsPlaceTheWindowAndReachTheFirstEditor) {
     EXPECT_EQ(std::filesystem::current_path(), site.path());
     EXPECT_EQ(app.shell.recentEntries[1], (std::pair<std::string, bool>("/s/a.htm", true)));
     EXPECT_EQ(app.active()->recentEntries[1], (std::pair<std::string, bool>("/s/a.htm", true)));
+}
+
+// A place left behind by a screen that is gone: the title bar comes back
+// onto the screen, the size stays.
+TEST_F(StartProgramTest, StoredPlaceOffTheScreenComesBackOnIt) {
+    app.store.put("Window", "LeftXCoord", " 30000");
+    app.store.put("Window", "LeftYCoord", "-20000");
+    app.store.put("Window", "WindowXSize", " 9000");
+    app.store.put("Window", "WindowYSize", " 6000");
+    StartProgram(app.ctx, {});
+    EXPECT_EQ(app.shell.rect, (TwipsRect{6360, 0, 9000, 6000}));
+    EXPECT_TRUE(app.shell.placedWhileHidden);
 }
 
 TEST_F(StartProgramTest, MissingWorkingFolderKeepsTheCurrentFolderAndGoesOn) {

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "app/command_table.h"
+#include "app/commands.h"
+#include "app/recent_files.h"
 #include "app/scoped_environment.h"
 #include "app/start_sequence.h"
 #include "editor/document_lifecycle.h"
@@ -140,27 +144,56 @@ TEST(ApplyUserLevel, CustomHidesTheGroupsThatAreOff) {
     }
 }
 
-// New windows get the level alone; the rarely-used switch belongs to the first
-// window. Windows opened from a file keep the menus they were made with.
-TEST(ApplyUserLevel, NewDocumentGetsTheLevelAndOpenedFilesDoNot) {
+// Every window the program makes gets the level alone, however it was made;
+// the rarely-used switch belongs to the first window.
+TEST(ApplyUserLevel, EveryWayOfMakingAWindowGetsTheLevel) {
     testing::TempFolder dir;
     const std::string page = dir.write("page.htm", "<HTML>\r\n");
+    dir.write("plain.qlt", "<HTML>\r\n");
+    CommandTable commands;
+    RegisterCoreCommands(commands);
+    struct Way {
+        const char* name;
+        std::function<void(TestApp&)> make;
+    };
+    const std::vector<Way> ways = {
+        {"New", [](TestApp& app) { NewDocument(app.ctx); }},
+        {"New with a template",
+         [&](TestApp& app) {
+             app.shell.folder = dir.folder();
+             OpenTemplate(app.ctx, "plain.qlt");
+         }},
+        {"Open",
+         [&](TestApp& app) {
+             app.dialogs.fileAnswers = {page};
+             FileOpenCommand(app.ctx);
+         }},
+        {"Open UNIX file",
+         [&](TestApp& app) {
+             app.dialogs.fileAnswers = {page};
+             OpenUnixCommand(app.ctx);
+         }},
+        {"recent file",
+         [&](TestApp& app) {
+             app.store.put("Startup", "RecentFile1", page);
+             GetRecentFiles(app.ctx);
+             ASSERT_TRUE(commands.run("mnuRecentFile(1)", app.ctx, nullptr));
+         }},
+    };
     struct Row {
         const char* level;
         NameSet expected;
     };
     for (const Row& row : {Row{"beginner", kBeginner}, Row{"intermediate", kIntermediate}, Row{"", {}}}) {
-        SCOPED_TRACE(row.level);
-        TestApp app;
-        app.ctx.settings.MenuSystem = row.level;
-        app.ctx.settings.HTML3Menu = "off";
-        NewDocument(app.ctx);
-        EXPECT_EQ(Hidden(*app.active()), row.expected);
-
-        ASSERT_NE(OpenDocumentFile(app.ctx, page), nullptr);
-        EXPECT_EQ(Hidden(*app.active()), NameSet{});
-        ASSERT_NE(OpenUnixFile(app.ctx, page), nullptr);
-        EXPECT_EQ(Hidden(*app.active()), NameSet{});
+        for (const Way& way : ways) {
+            SCOPED_TRACE(std::string(row.level) + ", " + way.name);
+            TestApp app;
+            app.ctx.settings.MenuSystem = row.level;
+            app.ctx.settings.HTML3Menu = "off";
+            way.make(app);
+            ASSERT_NE(app.active(), nullptr);
+            EXPECT_EQ(Hidden(*app.active()), row.expected);
+        }
     }
 
     // Custom with Tables off and Java on.
@@ -169,9 +202,12 @@ TEST(ApplyUserLevel, NewDocumentGetsTheLevelAndOpenedFilesDoNot) {
     app.ctx.settings.HTML3Menu = "on";
     app.ctx.settings.TablesMenu = "off";
     app.ctx.settings.JavaMenu = "on";
-    NewDocument(app.ctx);
-    EXPECT_FALSE(app.active()->menuItemVisible("mnuTable"));
-    EXPECT_TRUE(app.active()->menuItemVisible("mnuJavaTags"));
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        way.make(app);
+        EXPECT_FALSE(app.active()->menuItemVisible("mnuTable"));
+        EXPECT_TRUE(app.active()->menuItemVisible("mnuJavaTags"));
+    }
 }
 
 TEST(ApplyUserLevel, CancelledOpenReappliesTheLevelToTheActiveWindow) {
@@ -180,10 +216,11 @@ TEST(ApplyUserLevel, CancelledOpenReappliesTheLevelToTheActiveWindow) {
     using Command = void (*)(AppContext&);
     for (Command command : {Command{FileOpenCommand}, Command{OpenUnixCommand}}) {
         TestApp app;
-        app.ctx.settings.MenuSystem = "beginner";
         DocumentView* opened = OpenDocumentFile(app.ctx, page);
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(Hidden(*app.active()), NameSet{});
+        // Chosen in Preferences after the window was made.
+        app.ctx.settings.MenuSystem = "beginner";
 
         const int focused = app.editor().focusCount;
         app.dialogs.fileAnswers = {std::nullopt};
@@ -192,11 +229,11 @@ TEST(ApplyUserLevel, CancelledOpenReappliesTheLevelToTheActiveWindow) {
         EXPECT_EQ(Hidden(*app.active()), kBeginner);
         EXPECT_EQ(app.editor().focusCount, focused + 1);
 
-        // A chosen file opens without the level.
+        // A chosen file opens with the level too.
         app.dialogs.fileAnswers = {page};
         command(app.ctx);
         EXPECT_NE(app.active(), opened);
-        EXPECT_EQ(Hidden(*app.active()), NameSet{});
+        EXPECT_EQ(Hidden(*app.active()), kBeginner);
     }
 
     // With no window, Cancel has nothing to apply the level to.
@@ -259,6 +296,17 @@ TEST_F(StartUserLevel, LaterWindowsShowTheRarelyUsedItemsAgain) {
         EXPECT_FALSE(first->menuItemVisible(name)) << name;
         EXPECT_TRUE(app.active()->menuItemVisible(name)) << name;
     }
+}
+
+TEST_F(StartUserLevel, CommandLineFilesGetTheLevelWithoutTheRarelyUsedSwitch) {
+    testing::TempFolder dir;
+    const std::string page = dir.write("page.htm", "<HTML>\r\n");
+    app.store.put("Menu", "MenuSystem", "intermediate");
+    StartProgram(app.ctx, {page});
+    ASSERT_NE(app.shell.window(1), nullptr);
+    EXPECT_EQ(Hidden(*app.shell.window(1)), Union(kIntermediate, kRarelyUsed));
+    ASSERT_EQ(app.active()->caption(), page);
+    EXPECT_EQ(Hidden(*app.active()), kIntermediate);
 }
 
 TEST_F(StartUserLevel, CustomLevelReadsItsStoredSet) {

@@ -119,9 +119,14 @@ public:
     void setRecentEntry(int index, const std::string& caption, bool visible) override;
     std::string recentEntryCaption(int index) const override;
     TwipsRect geometry() const override { return rect; }
-    void setGeometry(const TwipsRect& r) override { rect = r; }
+    void setGeometry(const TwipsRect& r) override {
+        rect = r;
+        placedWhileHidden = !shown;
+    }
+    void showMainWindow() override { shown = true; }
     int screenWidthTwips() const override { return 15360; }
     int screenHeightTwips() const override { return 11520; }
+    std::vector<TwipsRect> screenAreasTwips() const override { return screens; }
     std::string programFolder() const override { return folder; }
 
     FakeDocumentView* active() { return dynamic_cast<FakeDocumentView*>(active_); }
@@ -138,6 +143,10 @@ public:
     bool documentToolbarEnabled = false;
     bool busy = false;
     TwipsRect rect;
+    bool shown = false;
+    bool placedWhileHidden = false;
+    // One 1024 x 768 screen at 96 dpi.
+    std::vector<TwipsRect> screens = {{0, 0, 15360, 11520}};
     std::string folder = "/opt/quillane/";
     std::map<int, std::pair<std::string, bool>> recentEntries;
 

@@ -4,9 +4,11 @@
 #include <array>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/settings/setting_values.h"
+#include "app/window_placement.h"
 #include "platform/home_folder.h"
 
 namespace quillane {
@@ -34,6 +36,21 @@ void LoadNumber(SettingsBackend& store, const char* section, const char* key, co
 std::int16_t ClampTo16(int value) {
     return static_cast<std::int16_t>(std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
                                                      std::numeric_limits<std::int16_t>::max()));
+}
+
+// The main window's place in section "Window".
+constexpr std::array<const char*, 4> kWindowKeys = {"LeftXCoord", "LeftYCoord", "WindowXSize", "WindowYSize"};
+
+// Whether the store holds a key at all: only a held value is the same whatever
+// the fallback.
+bool Holds(const SettingsBackend& store, const char* section, const char* key) {
+    return store.get(section, key, "0") != "0" || store.get(section, key, "1") != "1";
+}
+
+TwipsRect PrimaryScreenArea(const Shell& shell) {
+    std::vector<TwipsRect> screens = shell.screenAreasTwips();
+    if (!screens.empty()) return screens.front();
+    return {0, 0, shell.screenWidthTwips(), shell.screenHeightTwips()};
 }
 
 // The "Miscellaneous" switches LoadSettings reads, in its order.
@@ -101,6 +118,16 @@ void LoadSettings(AppContext& ctx) {
     LoadNumber(store, "Window", "LeftYCoord", "0", s.LeftYCoord);
     LoadNumber(store, "Window", "WindowXSize", "5000", s.WindowXSize);
     LoadNumber(store, "Window", "WindowYSize", "5000", s.WindowYSize);
+    // With no place stored yet, 5000 twips square would be a small window in
+    // a corner of today's screens, too narrow for its own menu bar.
+    if (std::none_of(kWindowKeys.begin(), kWindowKeys.end(),
+                     [&](const char* key) { return Holds(store, "Window", key); })) {
+        const TwipsRect placed = FirstStartPlacement(PrimaryScreenArea(ctx.shell()));
+        s.LeftXCoord = ClampTo16(placed.left);
+        s.LeftYCoord = ClampTo16(placed.top);
+        s.WindowXSize = ClampTo16(placed.width);
+        s.WindowYSize = ClampTo16(placed.height);
+    }
 
     for (const auto& [key, member] : MiscSwitches()) s.*member = SwitchValue(store.get("Miscellaneous", key, "on"));
 

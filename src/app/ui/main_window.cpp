@@ -233,22 +233,39 @@ void MDIForm1::setRecentEntry(int index, const std::string& caption, bool visibl
 std::string MDIForm1::recentEntryCaption(int index) const { return RecentMenuEntryCaption(ownMenus_, index); }
 
 TwipsRect MDIForm1::geometry() const {
-    const QRect frame = frameGeometry();
-    return {PixelsToTwipsX(*this, frame.x()), PixelsToTwipsY(*this, frame.y()), PixelsToTwipsX(*this, frame.width()),
-            PixelsToTwipsY(*this, frame.height())};
+    // The frame's size is the window manager's business and only known once
+    // it has framed the window; the corner and the inner size are what move
+    // and resize take back.
+    const QPoint corner = frameGeometry().topLeft();
+    return {PixelsToTwipsX(*this, corner.x()), PixelsToTwipsY(*this, corner.y()), PixelsToTwipsX(*this, width()),
+            PixelsToTwipsY(*this, height())};
 }
 
 void MDIForm1::setGeometry(const TwipsRect& rect) {
-    // The rectangle includes the frame; before the window is first shown the
-    // frame is not known and counts as none.
-    const QSize frameExtra = frameGeometry().size() - size();
+    // Before the window is first shown Qt asks the window manager to put the
+    // frame's corner here; later it adds the frame it knows.
     move(TwipsToPixelsX(*this, rect.left), TwipsToPixelsY(*this, rect.top));
-    resize(TwipsToPixelsX(*this, rect.width) - frameExtra.width(), TwipsToPixelsY(*this, rect.height) - frameExtra.height());
+    resize(TwipsToPixelsX(*this, rect.width), TwipsToPixelsY(*this, rect.height));
 }
+
+void MDIForm1::showMainWindow() { show(); }
 
 int MDIForm1::screenWidthTwips() const { return PixelsToTwipsX(*this, screen()->geometry().width()); }
 
 int MDIForm1::screenHeightTwips() const { return PixelsToTwipsY(*this, screen()->geometry().height()); }
+
+std::vector<TwipsRect> MDIForm1::screenAreasTwips() const {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    // The primary screen first.
+    std::stable_partition(screens.begin(), screens.end(), [](QScreen* s) { return s == QGuiApplication::primaryScreen(); });
+    std::vector<TwipsRect> areas;
+    for (QScreen* s : screens) {
+        const QRect r = s->availableGeometry();
+        areas.push_back({PixelsToTwipsX(*this, r.x()), PixelsToTwipsY(*this, r.y()), PixelsToTwipsX(*this, r.width()),
+                         PixelsToTwipsY(*this, r.height())});
+    }
+    return areas;
+}
 
 std::string MDIForm1::programFolder() const { return ProgramFolder().toStdString(); }
 

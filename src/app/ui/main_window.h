@@ -48,13 +48,15 @@ public:
     void setBusy(bool busy) override;
     void setRecentEntry(int index, const std::string& caption, bool visible) override;
     std::string recentEntryCaption(int index) const override;
-    // Outer position and size, in twips (hides QWidget::geometry on purpose:
-    // the program places its windows in twips).
+    // The frame's corner and the size inside the frame, in twips (hides
+    // QWidget::geometry on purpose: the program places its windows in twips).
     TwipsRect geometry() const override;
     void setGeometry(const TwipsRect& rect) override;
     using QWidget::setGeometry;
+    void showMainWindow() override;
     int screenWidthTwips() const override;
     int screenHeightTwips() const override;
+    std::vector<TwipsRect> screenAreasTwips() const override;
     std::string programFolder() const override;
 
     // The active document window, or nullptr.

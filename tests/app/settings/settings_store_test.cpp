@@ -40,10 +40,11 @@ TEST_F(LoadSettingsTest, FreshStoreGivesTheDefaultsAndWritesNothing) {
     EXPECT_EQ(s.FontSize, 10);
     for (const std::string* path : {&s.Browser, &s.Browser2, &s.ImageMapper, &s.FTPClient, &s.PrinterProgram})
         EXPECT_EQ(*path, "c:\\");
-    EXPECT_EQ(s.LeftXCoord, 0);
-    EXPECT_EQ(s.LeftYCoord, 0);
-    EXPECT_EQ(s.WindowXSize, 5000);
-    EXPECT_EQ(s.WindowYSize, 5000);
+    // Two thirds of the fake 15360 x 11520 screen, centred.
+    EXPECT_EQ(s.LeftXCoord, 2560);
+    EXPECT_EQ(s.LeftYCoord, 1920);
+    EXPECT_EQ(s.WindowXSize, 10240);
+    EXPECT_EQ(s.WindowYSize, 7680);
     for (std::int16_t sw : {s.TipOfTheDay, s.ColorTags, s.QuoteColorTags, s.TableColorTags, s.WordWrap,
                             s.BeginnerTableWizard})
         EXPECT_EQ(sw, 1);
@@ -105,6 +106,35 @@ TEST_F(LoadSettingsTest, WindowGeometryTakesTheLeadingNumberAndFallsBackToTheScr
         LoadSettings(fresh.ctx);
         EXPECT_EQ(fresh.ctx.settings.*r.member, r.loaded) << r.key << "=" << r.stored;
     }
+}
+
+// Only a store with no place at all gets the first-start place; each key that
+// is there makes the others take their own defaults.
+TEST_F(LoadSettingsTest, FirstStartPlaceOnlyWithoutAnyWindowKey) {
+    for (const char* key : {"LeftXCoord", "LeftYCoord", "WindowXSize", "WindowYSize"}) {
+        for (const char* stored : {"0", "1", ""}) {
+            SCOPED_TRACE(std::string(key) + "=" + stored);
+            TestApp fresh;
+            fresh.store.put("Window", key, stored);
+            LoadSettings(fresh.ctx);
+            const Settings& loaded = fresh.ctx.settings;
+            const bool width = std::string(key) == "WindowXSize";
+            const bool height = std::string(key) == "WindowYSize";
+            const int number = std::string(stored) == "1" ? 1 : 0;
+            EXPECT_EQ(loaded.LeftXCoord, std::string(key) == "LeftXCoord" ? number : 0);
+            EXPECT_EQ(loaded.LeftYCoord, std::string(key) == "LeftYCoord" ? number : 0);
+            EXPECT_EQ(loaded.WindowXSize, width ? (number ? 1 : 15360) : 5000);
+            EXPECT_EQ(loaded.WindowYSize, height ? (number ? 1 : 11520) : 5000);
+        }
+    }
+
+    // Centred on the primary screen's usable area, wherever it lies.
+    TestApp panel;
+    panel.shell.screens = {{-15360, 600, 15360, 10920}, {0, 0, 28800, 16200}};
+    LoadSettings(panel.ctx);
+    const Settings& loaded = panel.ctx.settings;
+    EXPECT_EQ((TwipsRect{loaded.LeftXCoord, loaded.LeftYCoord, loaded.WindowXSize, loaded.WindowYSize}),
+              (TwipsRect{-12800, 2420, 10240, 7280}));
 }
 
 TEST_F(LoadSettingsTest, NumbersBeyondSixteenBitsLeaveTheValueInMemory) {

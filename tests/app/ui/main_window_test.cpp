@@ -272,16 +272,22 @@ private slots:
     }
 
     // The stored user level hides its items in the real menus: a beginner's
-    // first window has no Table menu; the default level only loses the
+    // windows have no Table menu; the default level only loses the
     // rarely-used items there.
     void storedUserLevelHidesMenusOfTheFirstWindow() {
-        UiTestApp beginner({}, [](MemorySettings& store) { store.put("Menu", "MenuSystem", "beginner"); });
-        QMenuBar* bar = beginner.active()->menuBar();
-        QVERIFY(Item(bar, "mnuTable"));
-        QVERIFY(!Item(bar, "mnuTable")->isVisible());
-        QVERIFY(!beginner.active()->menuItemVisible("mnuTable"));
-        QVERIFY(!Item(bar, "mnuJavaTags")->isVisible());
-        QVERIFY(Item(bar, "Bold")->isVisible());
+        TempFolder folder;
+        const std::string page = folder.write("page.htm", "<HTML>\r\n");
+        UiTestApp beginner({page}, [](MemorySettings& store) { store.put("Menu", "MenuSystem", "beginner"); });
+        // The first window and the one of the command line alike.
+        QCOMPARE(beginner.captions(), (std::vector<std::string>{"Untitled:1", page}));
+        for (DocumentView* view : beginner.window.documentWindows()) {
+            QMenuBar* bar = static_cast<Form2*>(view)->menuBar();
+            QVERIFY(Item(bar, "mnuTable"));
+            QVERIFY(!Item(bar, "mnuTable")->isVisible());
+            QVERIFY(!view->menuItemVisible("mnuTable"));
+            QVERIFY(!Item(bar, "mnuJavaTags")->isVisible());
+            QVERIFY(Item(bar, "Bold")->isVisible());
+        }
 
         UiTestApp advanced;
         QVERIFY(Item(advanced.active()->menuBar(), "mnuTable")->isVisible());

@@ -34,7 +34,6 @@ struct UiTestApp {
         RegisterCoreCommands(commands);
         RegisterUiCommands(commands, ctx, window);
         window.attach(ctx, commands);
-        window.show();
         StartProgram(ctx, commandLine);
     }
 

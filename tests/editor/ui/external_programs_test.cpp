@@ -1,7 +1,10 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "app/command_table.h"
 #include "editor/external_programs.h"
@@ -87,6 +90,39 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record_), 20000);
         QCOMPARE(ReadFile(record_), "[" + page.toUtf8() + "]\n");
         QVERIFY(run.app.messages.shown.empty());
+    }
+
+    // A file name that is not UTF-8 reaches each program as its own bytes,
+    // saved or through its copy.
+    void bytePathsArriveByteForByte() {
+        const std::string folder = dir_.path().toStdString() + "/caf\xE9 dir";
+        QVERIFY(::mkdir(folder.c_str(), 0700) == 0);
+        const std::string page = folder + "/a;b.htm";
+        std::ofstream(page, std::ios::binary) << "<P>x</P>\r\n";
+        struct Row {
+            const char* key;
+            const char* command;
+            bool modified;
+            std::string expected;
+        };
+        const Row rows[] = {
+            {"Browser", "mnuLinkBrowser1", false, page},
+            {"Browser2", "BrowseLink", true, folder + "/qlnvtemp.htm"},
+            {"PrinterProgram", "FilePrint", false, page},
+        };
+        for (const Row& row : rows) {
+            RealLaunch run;
+            run.app.store.put("Apps", row.key, stub_.toStdString());
+            DocumentView& view = run.page(QString(), "<P>x</P>", row.modified);
+            view.setCaption(page);
+
+            QVERIFY2(run.commands.run(row.command, run.ctx, nullptr), row.command);
+
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record_), 20000);
+            QCOMPARE(ReadFile(record_), QByteArray::fromStdString("[" + row.expected + "]\n"));
+            QVERIFY(run.app.messages.shown.empty());
+            QFile::remove(record_);
+        }
     }
 
     // A modified page reaches the browser as its folder's qlnvtemp.htm.

@@ -1,6 +1,9 @@
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "platform/qt/qt_process_launcher.h"
 
@@ -37,6 +40,8 @@ private slots:
 
         const std::vector<std::string> arguments = {
             "/home/me/My Pages/index.htm", "it's \"quoted\"", "a;b && echo no", "$HOME `id` *", "", "caf\xc3\xa9",
+            // Not UTF-8: the bytes themselves, no replacement character.
+            "caf\xE9 dir/a;b.htm", "-reverse",
         };
         const quillane::LaunchResult result = QtProcessLauncher().start(stub.toStdString(), arguments);
         QVERIFY2(result.started, result.error.c_str());
@@ -48,6 +53,27 @@ private slots:
         QByteArray expected;
         for (const std::string& argument : arguments) expected += "[" + QByteArray::fromStdString(argument) + "]\n";
         QCOMPARE(file.readAll(), expected);
+    }
+
+    // A program whose own path is not UTF-8 is found and started.
+    void programPathsAreBytes() {
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString() + "/caf\xE9 tools";
+        QVERIFY(::mkdir(folder.c_str(), 0700) == 0);
+        const std::string stub = folder + "/record";
+        const QString record = dir.filePath("args.txt");
+        {
+            std::ofstream out(stub, std::ios::binary);
+            out << "#!/bin/sh\nprintf '[%s]\\n' \"$0\" \"$@\" > \"$0.part\"\nmv \"$0.part\" '"
+                << record.toStdString() << "'\n";
+        }
+        QVERIFY(::chmod(stub.c_str(), 0700) == 0);
+        const quillane::LaunchResult result = QtProcessLauncher().start(stub, {"caf\xE9.htm"});
+        QVERIFY2(result.started, result.error.c_str());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 20000);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString("[" + stub + "]\n[caf\xE9.htm]\n"));
     }
 
     void unrunnableProgramsAreReported() {
@@ -70,6 +96,14 @@ private slots:
             QVERIFY2(result.error.find("\"" + row.program + "\"") != std::string::npos, result.error.c_str());
             QVERIFY2(result.error.find(row.words) != std::string::npos, result.error.c_str());
         }
+        // Executable, but its interpreter is missing: execve itself fails.
+        const QString orphan = dir.filePath("no interpreter");
+        WriteFile(orphan, "#!/nonexistent/interpreter\n", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const quillane::LaunchResult failed = QtProcessLauncher().start(orphan.toStdString(), {});
+        QVERIFY(!failed.started);
+        QVERIFY2(failed.error.find("\"" + orphan.toStdString() + "\" could not be started") != std::string::npos,
+                 failed.error.c_str());
+
         const quillane::LaunchResult empty = QtProcessLauncher().start("", {});
         QVERIFY(!empty.started);
         QVERIFY(!empty.error.empty());
