@@ -5,6 +5,9 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -116,6 +119,44 @@ struct BenchApp {
     AppContext ctx{Platform{shell, messages, dialogs, store, launcher, clipboard, clock, help}};
     QsciEditorControl& editor() { return view.control; }
 };
+
+// A fresh folder under /tmp for a benchmark's files, removed with this object.
+struct BenchFolder {
+    BenchFolder() {
+        char pattern[] = "/tmp/quillane_bench_XXXXXX";
+        if (::mkdtemp(pattern)) path = pattern;
+    }
+    ~BenchFolder() {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+    std::string file(const std::string& name) const { return path + "/" + name; }
+    std::string path;
+};
+
+inline bool WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return bool(out.flush());
+}
+
+// A page of at least `bytes` of ordinary markup: tables of links and images
+// with some non-ASCII text, CR LF line ends.
+inline std::string MakeTablePage(std::size_t bytes) {
+    std::string page = "<HTML>\r\n<HEAD>\r\n<TITLE>Large page</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+    const std::string row =
+        "<TR><TD ALIGN=Left><A HREF=\"page.htm#part\">Caf\xc3\xa9 na\xc3\xafve \xe2\x82\xac 12</A></TD>"
+        "<TD><IMG SRC=\"images/dot.gif\" ALT=\"dot\"> plain words of text in a cell</TD></TR>\r\n";
+    for (int n = 0; page.size() < bytes; ++n) {
+        if (n % 50 == 0) page += "<TABLE BORDER=1>\r\n";
+        page += row;
+        if (n % 50 == 49) page += "</TABLE>\r\n<P>A paragraph between the tables, <B>bold</B> and <I>italic</I>.</P>\r\n";
+    }
+    page += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+    return page;
+}
 
 // `bytes` of ordinary HTML lines (CR LF ends) with `marker` put in
 // `markers` times, spread evenly.

@@ -20,6 +20,17 @@ constexpr long kPlainRightGapPixels = 1;
 
 long ScintillaColor(Rgb c) { return long(c.r) | (long(c.g) << 8) | (long(c.b) << 16); }
 
+// Scintilla measures text in runs of one style and keeps the widths of short
+// runs (under 30 bytes) in its position cache; a longer run is laid out by Qt
+// each time, and wrapping a large page that way costs seconds. So every style
+// below kTwinOffset has a twin of the same look, and applyStyles alternates
+// between the two at each word start: runs are words, which repeat. Word
+// starts (after a blank) are where Scintilla breaks lines anyway, so lines
+// wrap as before.
+constexpr int kTwinOffset = 64;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 }  // namespace
 
 QsciEditorControl::QsciEditorControl(QWidget* parent) : QsciScintilla(parent) {
@@ -94,8 +105,14 @@ void QsciEditorControl::replaceAll(std::string_view bytes) {
     if (quiet) SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     if (quiet && (byteCount() > 0 || !bytes.empty())) changedInEdit_ = true;
     // SCI_SETTEXT stops at a NUL; appending with a length keeps every byte.
+    // Text inserted while wrapping is on is wrapped, every line of it, before
+    // the insertion returns. Inserted unwrapped, the text is wrapped when
+    // wrapping comes back on: the lines on show first, the rest in idle time.
+    const long wrap = SendScintilla(SCI_GETWRAPMODE);
+    if (wrap != SC_WRAP_NONE) SendScintilla(SCI_SETWRAPMODE, SC_WRAP_NONE);
     SendScintilla(SCI_CLEARALL);
     if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.data());
+    if (wrap != SC_WRAP_NONE) SendScintilla(SCI_SETWRAPMODE, wrap);
     if (quiet) SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
 }
 
@@ -110,6 +127,9 @@ void QsciEditorControl::loadText(std::string_view bytes) {
         const bool collecting = SendScintilla(SCI_GETUNDOCOLLECTION) != 0;
         SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
         replaceAll(bytes);
+        // Plain, but in word runs (see kTwinOffset), also when it is never
+        // coloured.
+        applyStyles({});
         SendScintilla(SCI_EMPTYUNDOBUFFER);
         if (collecting) SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     });
@@ -161,6 +181,7 @@ void QsciEditorControl::setEditorFont(const std::string& name, int pointSize, bo
     // Only face, size and weight: colours and italic of the styles stay.
     applyFont(STYLE_DEFAULT);
     applyFont(0);
+    applyFont(kTwinOffset);
     for (int style : definedStyles_) applyFont(style);
 }
 
@@ -236,10 +257,13 @@ void QsciEditorControl::selectAll() { QsciScintilla::selectAll(true); }
 
 void QsciEditorControl::defineStyle(int style, const TextStyle& look) {
     if (style < 0 || style > STYLE_MAX) return;
-    definedStyles_.insert(style);
-    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(style), ScintillaColor(look.color));
-    SendScintilla(SCI_STYLESETITALIC, static_cast<unsigned long>(style), static_cast<long>(look.italic));
-    applyFont(style);
+    for (int defined : {style, style + kTwinOffset}) {
+        if (defined > STYLE_MAX || (defined != style && style >= kTwinOffset)) continue;
+        definedStyles_.insert(defined);
+        SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(defined), ScintillaColor(look.color));
+        SendScintilla(SCI_STYLESETITALIC, static_cast<unsigned long>(defined), static_cast<long>(look.italic));
+        applyFont(defined);
+    }
 }
 
 void QsciEditorControl::applyStyles(const std::vector<StyleSpan>& spans) {
@@ -251,8 +275,20 @@ void QsciEditorControl::applyStyles(const std::vector<StyleSpan>& spans) {
         const std::size_t run = std::min(span.length, size - span.start);
         std::memset(styles.data() + span.start, span.style, run);
     }
+    // Every other word in the twin style.
+    const std::string_view text = textView();
+    bool twin = false;
+    for (std::size_t i = 1; i < size; ++i) {
+        if (IsBlank(text[i - 1]) && !IsBlank(text[i])) twin = !twin;
+        if (twin && static_cast<unsigned char>(styles[i]) < kTwinOffset) styles[i] = char(styles[i] + kTwinOffset);
+    }
     SendScintilla(SCI_STARTSTYLING, 0UL, 0xffL);
     if (size > 0) SendScintilla(SCI_SETSTYLINGEX, uintptr_t(size), styles.data());
+}
+
+int QsciEditorControl::styleAt(std::size_t pos) const {
+    const int style = int(SendScintilla(SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
+    return style >= kTwinOffset && style < 2 * kTwinOffset ? style - kTwinOffset : style;
 }
 
 void QsciEditorControl::releaseShortcuts(const QList<QKeySequence>& sequences) {

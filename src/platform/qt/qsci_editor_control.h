@@ -59,6 +59,8 @@ public:
 
     void defineStyle(int style, const TextStyle& look) override;
     void applyStyles(const std::vector<StyleSpan>& spans) override;
+    // The style applyStyles gave the byte at pos (0 for plain text).
+    int styleAt(std::size_t pos) const;
 
     // Removes every editor key binding (key or alternate key) equal to one of
     // the sequences, so that menu shortcuts with those keys reach the menu.

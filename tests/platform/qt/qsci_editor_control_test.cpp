@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(EditorScript)
 
 namespace {
 
-int StyleAt(const QsciEditorControl& ed, long pos) { return int(ed.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); }
+int StyleAt(const QsciEditorControl& ed, long pos) { return ed.styleAt(std::size_t(pos)); }
 
 int KeyOf(const char* sequence) { return QKeySequence(sequence)[0].toCombined(); }
 
@@ -361,6 +361,30 @@ private slots:
         QCOMPARE(ed.SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE), long(QsciScintillaBase::SC_WRAP_NONE));
         QCOMPARE(ed.rightMargin(), 20000);
         QCOMPARE(ed.wrapWidthPixels(), 0);
+    }
+
+    // Words alternate between a style and its twin of the same look, so
+    // that the editor measures short runs; the styles read back as applied.
+    void wordsAlternateBetweenTwinStyles() {
+        QsciEditorControl ed;
+        ed.setText("<A HREF=x>one two</A>");
+        ed.defineStyle(1, TextStyle{{0, 0, 255}, true});
+        ed.applyStyles({{0, 10, 1}, {17, 4, 1}});
+        const int expected[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1};
+        for (int i = 0; i < 21; ++i) QCOMPARE(StyleAt(ed, i), expected[i]);
+        auto raw = [&](long pos) { return ed.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos); };
+        QVERIFY(raw(0) != raw(3));    // "<A " and "HREF=x>"
+        QVERIFY(raw(10) != raw(14));  // "one " and "two"
+        ed.setEditorFont("Serif", 13, true);
+        for (auto [a, b] : {std::pair{0L, 3L}, std::pair{14L, 10L}}) {
+            for (int property : {QsciScintillaBase::SCI_STYLEGETFORE, QsciScintillaBase::SCI_STYLEGETITALIC,
+                                 QsciScintillaBase::SCI_STYLEGETSIZE, QsciScintillaBase::SCI_STYLEGETBOLD})
+                QCOMPARE(ed.SendScintilla(property, raw(b)), ed.SendScintilla(property, raw(a)));
+        }
+        // Loaded text is plain, in the same word runs.
+        ed.loadText("one two");
+        QCOMPARE(StyleAt(ed, 4), 0);
+        QVERIFY(raw(0) != raw(4));
     }
 
     void releasedShortcutsReachTheMenu() {
