@@ -21,9 +21,11 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_process_launcher.h"
 #include "platform/qt/qt_settings_backend.h"
+#include "platform/write_signals.h"
 
 int main(int argc, char* argv[]) {
     using namespace quillane;
+    IgnoreWriteSignals();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillane");
