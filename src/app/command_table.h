@@ -12,6 +12,12 @@ class DocumentView;
 // nullptr for the main window's own menu).
 using CommandHandler = std::function<void(AppContext&, DocumentView*)>;
 
+// Runs a command, or a step of the start, so that no exception leaves it:
+// the failure is shown ("The command could not be completed." and the
+// reason), the hourglass pointer goes back to normal and every window stays
+// as the step left it. False after a failure.
+bool RunGuarded(AppContext& ctx, const std::function<void()>& step);
+
 // Every command, by the name of its menu item. Menus and toolbar buttons look
 // their handlers up here; an item without one is shown disabled.
 class CommandTable {
@@ -22,13 +28,8 @@ public:
         return it == handlers_.end() ? nullptr : &it->second;
     }
     bool has(const std::string& name) const { return handlers_.count(name) != 0; }
-    // Runs a command; false if there is none by that name.
-    bool run(const std::string& name, AppContext& ctx, DocumentView* target) const {
-        const CommandHandler* h = find(name);
-        if (!h) return false;
-        (*h)(ctx, target);
-        return true;
-    }
+    // Runs a command through RunGuarded; false if there is none by that name.
+    bool run(const std::string& name, AppContext& ctx, DocumentView* target) const;
 
 private:
     std::map<std::string, CommandHandler> handlers_;

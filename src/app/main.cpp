@@ -22,9 +22,11 @@
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_process_launcher.h"
+#include "platform/write_signals.h"
 
 int main(int argc, char* argv[]) {
     using namespace quillane;
+    IgnoreWriteSignals();
 
     CommandLine commandLine(argc, argv);
     QApplication app(commandLine.toolkitArgc(), commandLine.toolkitArgv());

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/app_context.h"
+#include "app/command_table.h"
 #include "app/new_page_text.h"
 #include "app/recent_files.h"
 #include "app/settings/settings_store.h"
@@ -75,7 +76,8 @@ void StartProgram(AppContext& ctx, const std::vector<std::string>& commandLine) 
     // Now with a document: this time the editor font reaches its editor.
     LoadSettings(ctx);
 
-    for (const std::string& path : files) OpenDocumentFile(ctx, path);
+    // A file that fails to open, however it fails, leaves the others to open.
+    for (const std::string& path : files) RunGuarded(ctx, [&] { OpenDocumentFile(ctx, path); });
 }
 
 }  // namespace quillane

@@ -61,7 +61,11 @@ void AfterOpenCancelled(AppContext& ctx) {
 DocumentView* OpenIntoNewWindow(AppContext& ctx, const std::string& path, bool unixLineEnds) {
     FileReadResult file = ReadFileBytes(path);
     if (!file.ok()) {
-        ctx.messages().say("Can't open file: " + path);
+        // A file that is there but refused (too large, a pipe or a device)
+        // says why; one that is missing or unreadable needs no more.
+        std::string message = "Can't open file: " + path;
+        if (file.status == FileStatus::Failed) message += "\n\n" + file.error;
+        ctx.messages().say(message);
         return nullptr;
     }
     if (!ctx.documentSlots.anyOpen()) ctx.shell().setDocumentToolbarEnabled(true);

@@ -14,7 +14,8 @@ inline constexpr const char* kFilterOpenUnix = "All Files (*.*)|*.*|UNIX HTML Fi
 inline constexpr const char* kFilterSave = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|HTML Files (*.htm, *.html)|*.htm;*.html";
 
 // OpenDocumentFile: the file into a new window. nullptr when it cannot be
-// opened ("Can't open file: " + path has been shown).
+// opened ("Can't open file: " + path has been shown, with the reason when the
+// file is there but too large or not a regular file).
 DocumentView* OpenDocumentFile(AppContext& ctx, const std::string& path);
 // OpenUnixFile: the same, every LF read as CR LF, no tag colouring.
 DocumentView* OpenUnixFile(AppContext& ctx, const std::string& path);

@@ -10,6 +10,8 @@
 #include "app/new_page_text.h"
 #include "app/scoped_environment.h"
 #include "editor/document_lifecycle.h"
+#include "editor/file_bytes.h"
+#include "editor/hostile_files.h"
 #include "support/fakes.h"
 
 namespace quillane {
@@ -153,6 +155,27 @@ TEST_F(StartProgramTest, AnUnopenableCommandLineFileIsReportedAndTheRestStillOpe
     EXPECT_EQ(app.messages.texts(), (std::vector<std::string>{"Can't open file: " + missing}));
     ASSERT_EQ(app.shell.documentWindows().size(), 2u);
     EXPECT_EQ(app.active()->caption(), ok);
+}
+
+// A pipe, the zero device and a file far larger than memory on the command
+// line: each is refused with its reason, the files after them still open.
+TEST_F(StartProgramTest, PipesDevicesAndHugeFilesOnTheCommandLineAreRefused) {
+    testing::TempFolder launch;
+    const std::string pipe = testing::MakePipe(launch, "pipe.htm");
+    testing::PipeReleaser releaser(pipe);
+    const std::string huge = testing::MakeSparseFile(launch, "huge.htm", testing::kHundredGigabytes);
+    const std::string ok = launch.write("ok.htm", "ok");
+    StartProgram(app.ctx, {pipe, "/dev/zero", huge, ok});
+
+    const std::string notAFile = "\n\nNot a regular file (a pipe, socket or device)";
+    const std::string tooLarge = "\n\nFile too large (the largest document is " +
+                                 std::to_string(MaxDocumentBytes() >> 20) + " MB)";
+    EXPECT_EQ(app.messages.texts(),
+              (std::vector<std::string>{"Can't open file: " + pipe + notAFile, "Can't open file: /dev/zero" + notAFile,
+                                        "Can't open file: " + huge + tooLarge}));
+    ASSERT_EQ(app.shell.documentWindows().size(), 2u);
+    EXPECT_EQ(app.active()->caption(), ok);
+    EXPECT_FALSE(app.shell.busy);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "editor/file_commands.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,8 +11,11 @@
 #include <filesystem>
 #include <set>
 
+#include "editor/file_bytes.h"
 #include "editor/text_encoding.h"
 #include "file_size_limit.h"
+#include "hostile_files.h"
+#include "platform/write_signals.h"
 #include "support/fakes.h"
 #include "temp_folder.h"
 
@@ -20,11 +25,16 @@ namespace {
 using namespace std::string_literals;
 using testing::FakeDocumentView;
 using testing::FileSizeLimit;
+using testing::kHundredGigabytes;
+using testing::MakePipe;
+using testing::MakeSparseFile;
+using testing::PipeReleaser;
 using testing::ReadAll;
 using testing::TempFolder;
 using testing::TestApp;
 
 constexpr const char* kReadOnlyMessage = "Read only file.  Use Save As to save the file.";
+constexpr const char* kNotARegularFile = "Not a regular file (a pipe, socket or device)";
 
 class FileCommands : public ::testing::Test {
 protected:
@@ -132,6 +142,31 @@ TEST_F(FileCommands, FileThatCannotBeOpenedMakesNoWindow) {
         EXPECT_EQ(app.ctx.documentSlots.lastSlot(), 1);
         EXPECT_FALSE(app.shell.busy);
     }
+}
+
+// A file that is there but is no document says why, and the program goes on.
+TEST_F(FileCommands, PipeDeviceOrHugeFileIsRefusedWithTheReason) {
+    const std::string pipe = MakePipe(dir, "pipe.htm");
+    PipeReleaser releaser(pipe);
+    const std::string huge = MakeSparseFile(dir, "huge.htm", kHundredGigabytes);
+    const std::string tooLarge =
+        std::string(std::strerror(EFBIG)) + " (the largest document is " + std::to_string(MaxDocumentBytes() >> 20) + " MB)";
+    const std::pair<std::string, std::string> cases[] = {
+        {pipe, kNotARegularFile}, {"/dev/zero", kNotARegularFile}, {huge, tooLarge}};
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        app.messages.shown.clear();
+        EXPECT_EQ(OpenDocumentFile(app.ctx, path), nullptr);
+        EXPECT_EQ(OpenUnixFile(app.ctx, path), nullptr);
+        EXPECT_EQ(app.messages.texts(), std::vector<std::string>(2, "Can't open file: " + path + "\n\n" + reason));
+        EXPECT_TRUE(app.shell.documentWindows().empty());
+        EXPECT_FALSE(app.shell.busy);
+    }
+    // The Open command keeps it off the recent list.
+    app.dialogs.fileAnswers = {huge};
+    FileOpenCommand(app.ctx);
+    EXPECT_EQ(Recent1(), "Not Used");
+    EXPECT_EQ(app.ctx.documentSlots.lastSlot(), 1);
 }
 
 TEST_F(FileCommands, EditedWindows1252DocumentIsWrittenInItsEncoding) {
@@ -290,12 +325,14 @@ TEST_F(FileCommands, SaveUnixFormatFailureAndCancel) {
 TEST_F(FileCommands, SaveOntoAReadOnlyFileOrFolderKeepsEverything) {
     FakeDocumentView& view = Typed("x", "new text");
     std::filesystem::create_directory(dir.path("shut"));
-    std::string inShut = dir.write("shut/page.htm", "in shut");
     std::string locked = dir.write("locked.htm", "old text\r\n");
     chmod(locked.c_str(), 0444);
+
+    std::string lockedInShut = dir.write("shut/locked.htm", "locked in shut");
+    chmod(lockedInShut.c_str(), 0444);
     chmod(dir.path("shut").c_str(), 0555);
 
-    for (const std::string& path : {locked, inShut, dir.path("shut/new.htm"), dir.path("no/such/folder.htm")}) {
+    for (const std::string& path : {locked, lockedInShut, dir.path("shut/new.htm"), dir.path("no/such/folder.htm")}) {
         SCOPED_TRACE(path);
         view.setCaption(path);
         app.messages.shown.clear();
@@ -310,7 +347,7 @@ TEST_F(FileCommands, SaveOntoAReadOnlyFileOrFolderKeepsEverything) {
         EXPECT_FALSE(app.shell.busy);
     }
     EXPECT_EQ(ReadAll(locked), "old text\r\n");
-    EXPECT_EQ(ReadAll(inShut), "in shut");
+    EXPECT_EQ(ReadAll(lockedInShut), "locked in shut");
     chmod(dir.path("shut").c_str(), 0755);
     EXPECT_EQ(dir.names(), (std::set<std::string>{"locked.htm", "shut", "typed.htm"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("shut")), {}), 1);
@@ -333,6 +370,75 @@ TEST_F(FileCommands, OtherWriteErrorShowsTheSystemText) {
     EXPECT_EQ(view.memoryEditor().focusCount, 1);
     EXPECT_EQ(ReadAll(path), "old");
     EXPECT_EQ(dir.names(), (std::set<std::string>{"page.htm", "typed.htm"}));
+}
+
+// The folder cannot take a new file, a second name would lose its link:
+// the file itself is written, and stays the same file.
+TEST_F(FileCommands, SaveWritesInPlaceWhereANewFileWouldLoseSomething) {
+    std::filesystem::create_directory(dir.path("shut"));
+    const std::string inShut = dir.write("shut/page.htm", "in shut, the old text");
+    chmod(dir.path("shut").c_str(), 0555);
+    const std::string linked = dir.write("linked.htm", "linked, the old text");
+    std::filesystem::create_hard_link(linked, dir.path("second name.htm"));
+    FakeDocumentView& view = Typed("x", "new text");
+    for (const std::string& path : {inShut, linked}) {
+        SCOPED_TRACE(path);
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        view.setCaption(path);
+        view.editor().setText("new text for " + path);
+        ASSERT_TRUE(SaveCommand(app.ctx, view));
+        EXPECT_EQ(ReadAll(path), "new text for " + path + "\r\n");
+        EXPECT_FALSE(Modified(view));
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+    EXPECT_TRUE(app.messages.shown.empty());
+    EXPECT_EQ(ReadAll(dir.path("second name.htm")), "new text for " + linked + "\r\n");
+    chmod(dir.path("shut").c_str(), 0755);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("shut")), {}), 1);
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"linked.htm", "second name.htm", "shut", "typed.htm"}));
+}
+
+TEST_F(FileCommands, SaveOntoAPipeIsRefusedWithoutWaiting) {
+    const std::string pipe = MakePipe(dir, "pipe.htm");
+    int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);  // never reads
+    FakeDocumentView& view = Typed(pipe, std::string(1 << 20, 'p'));
+    EXPECT_FALSE(SaveCommand(app.ctx, view));
+    EXPECT_EQ(app.messages.texts(), std::vector<std::string>{kReadOnlyMessage});
+    EXPECT_TRUE(Modified(view));
+    close(reader);
+}
+
+// As the program runs: its own signal setup, then a limit the save runs into.
+// The child reports what it saw; the folder shows what it left.
+TEST_F(FileCommands, SaveUnderTheFileSizeLimitReportsTheErrorAndKeepsTheOldFile) {
+    const std::string path = dir.write("page.htm", "old page\r\n");
+    const std::string linked = dir.write("linked.htm", "old linked page\r\n");
+    std::filesystem::create_hard_link(linked, dir.path("link.htm"));
+    // One saved through a temporary file, one in place.
+    FakeDocumentView* views[] = {&Typed(path, std::string(4096, 'n')), &Typed(linked, std::string(4096, 'n'))};
+    EXPECT_EXIT(
+        {
+            IgnoreWriteSignals();
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 64;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            bool reported = true;
+            for (FakeDocumentView* view : views) {
+                app.messages.shown.clear();
+                reported = reported && !SaveCommand(app.ctx, *view) && Modified(*view) &&
+                           app.messages.shown.size() == 1 && app.messages.shown[0].text == std::strerror(EFBIG) &&
+                           app.messages.shown[0].title == "Quillane";
+            }
+            std::_Exit(reported ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadAll(path), "old page\r\n");
+    EXPECT_EQ(ReadAll(linked), "old linked page\r\n");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"page.htm", "linked.htm", "link.htm", "typed.htm"}));
 }
 
 TEST_F(FileCommands, SaveKeepsPermissionsAndSymbolicLinks) {
@@ -426,6 +532,26 @@ TEST_F(FileCommands, InsertFileCancelMissingFileAndReadError) {
                   "Error encountered while trying to open file.  File could be too large or not a text file.");
         EXPECT_EQ(app.messages.shown[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(view.memoryEditor().focusCount, 3);
+    }
+    EXPECT_EQ(view.editor().text(), "text");
+}
+
+TEST_F(FileCommands, InsertFileRefusesPipesDevicesAndHugeFiles) {
+    FakeDocumentView& view = Typed("page", "text");
+    const std::string pipe = MakePipe(dir, "pipe.htm");
+    PipeReleaser releaser(pipe);
+    const std::string huge = MakeSparseFile(dir, "huge.htm", kHundredGigabytes);
+    int focus = view.memoryEditor().focusCount;
+    for (const std::string& path : {pipe, "/dev/zero"s, huge}) {
+        SCOPED_TRACE(path);
+        app.messages.shown.clear();
+        app.dialogs.fileAnswers = {path};
+        InsertFileCommand(app.ctx, view);
+        ASSERT_EQ(app.messages.shown.size(), 1u);
+        EXPECT_EQ(app.messages.shown[0].title, "Open Error");
+        EXPECT_EQ(app.messages.shown[0].text,
+                  "Error encountered while trying to open file.  File could be too large or not a text file.");
+        EXPECT_EQ(view.memoryEditor().focusCount, ++focus);
     }
     EXPECT_EQ(view.editor().text(), "text");
 }
