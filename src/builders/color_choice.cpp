@@ -42,6 +42,11 @@ Rgb HexColorToRGB(std::string_view text) {
     return Rgb{PairValue(text, 0), PairValue(text, 2), PairValue(text, 4)};
 }
 
+Rgb ReadableInk(Rgb background) {
+    const int brightness = 299 * background.r + 587 * background.g + 114 * background.b;
+    return brightness >= 1000 * 128 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+}
+
 std::string RgbToHexText(Rgb color) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;

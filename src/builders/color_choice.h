@@ -28,6 +28,10 @@ Rgb HexColorToRGB(std::string_view text);
 // The six-digit colour text RRGGBB, upper-case, zero-padded.
 std::string RgbToHexText(Rgb color);
 
+// Black or white, whichever reads better on `background`: black on colours
+// whose perceived brightness (0.299 R + 0.587 G + 0.114 B) is at least half.
+Rgb ReadableInk(Rgb background);
+
 // The colour as one number, 0x00BBGGRR.
 std::uint32_t RgbToColorNumber(Rgb color);
 

@@ -39,6 +39,24 @@ TEST(HexColorToRGB, ReadsEachPairOfDigits) {
     for (const Row& row : rows) EXPECT_EQ(HexColorToRGB(row.text), row.expected) << row.text;
 }
 
+TEST(ReadableInk, BlackOnLightColoursWhiteOnDark) {
+    struct Row {
+        Rgb background;
+        Rgb ink;
+    };
+    const Rgb black{0, 0, 0};
+    const Rgb white{255, 255, 255};
+    const Row rows[] = {
+        {{0, 0, 0}, white},       {{255, 255, 255}, black}, {{192, 192, 192}, black},
+        {{0, 0, 255}, white},     {{255, 0, 0}, white},     {{0, 255, 0}, black},
+        {{255, 255, 0}, black},   {{128, 0, 128}, white},
+        // The threshold: brightness 128 reads better in black, 127 in white.
+        {{128, 128, 128}, black}, {{127, 127, 127}, white},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ReadableInk(row.background), row.ink) << RgbToHexText(row.background);
+}
+
 TEST(ColorText, SixUpperCaseDigitsAndTheColorNumber) {
     EXPECT_EQ(RgbToHexText({0, 0, 0}), "000000");
     EXPECT_EQ(RgbToHexText({255, 128, 0}), "FF8000");

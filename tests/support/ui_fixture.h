@@ -48,6 +48,30 @@ struct DialogDriver {
         QTest::keyClicks(edit, text);
     }
     static QString shown(QWidget* dialog, const char* name) { return box(dialog, name)->text(); }
+
+    // What a person does: a click into the named control (a combo box in its
+    // text part) gives it the focus; keys then go to the focused widget.
+    static void clickInto(QWidget* dialog, const char* name) {
+        QLineEdit* target = box(dialog, name);
+        if (!target) return;
+        if (!dialog->isActiveWindow()) {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+        }
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    static void typeInFocus(const QString& text) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    static void pressInFocus(Qt::Key key) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    static void clickAndType(QWidget* dialog, const char* name, const QString& text) {
+        clickInto(dialog, name);
+        typeInFocus(text);
+    }
     static void click(QWidget* dialog, const char* button) {
         QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
     }

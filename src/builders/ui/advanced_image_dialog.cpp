@@ -12,6 +12,7 @@
 
 #include "builders/browse_for_file.h"
 #include "builders/image_file_filters.h"
+#include "builders/ui/dialog_widgets.h"
 
 namespace quillane {
 
@@ -87,8 +88,8 @@ Video::Video(AppContext& ctx, QWidget* parent) : ImageDialogBase(ctx, parent) {
     layout->addLayout(buttons);
 
     // Only a choice from the list counts; typing into the box does not.
-    connect(loop_, &QComboBox::activated, this, [this](int i) { chosenLoop_ = loop_->itemText(i).toStdString(); });
-    connect(start_, &QComboBox::activated, this, [this](int i) { chosenStart_ = start_->itemText(i).toStdString(); });
+    connect(loop_, &EditableComboBox::chosen, this, [this](int i) { chosenLoop_ = loop_->itemText(i).toStdString(); });
+    connect(start_, &EditableComboBox::chosen, this, [this](int i) { chosenStart_ = start_->itemText(i).toStdString(); });
     connect(useMap_, &QCheckBox::toggled, this, [this](bool on) {
         mapNameLabel_->setEnabled(on);
         mapName_->setEnabled(on);

@@ -11,6 +11,8 @@ class QLineEdit;
 
 namespace quillane {
 
+class EditableComboBox;
+
 // Advanced Inline Image (Video): an inline video clip and the image-map
 // attributes of the image being built. Opened modally from the image dialog,
 // which keeps it loaded (hidden) between openings and reads its fields.
@@ -31,8 +33,8 @@ private:
     void ok();
 
     QLineEdit* videoFile_;
-    QComboBox* loop_;
-    QComboBox* start_;
+    EditableComboBox* loop_;
+    EditableComboBox* start_;
     QCheckBox* controls_;
     QCheckBox* useMap_;
     QLabel* mapNameLabel_;

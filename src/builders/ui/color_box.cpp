@@ -14,7 +14,9 @@ ColorBox::ColorBox(QWidget* parent) : QPushButton("Select", parent) {
 
 void ColorBox::setColor(Rgb color) {
     color_ = color;
-    setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid black; }").arg(CssColor(color)));
+    // The caption stays readable on whatever colour the box takes.
+    setStyleSheet(QString("QPushButton { background-color: %1; color: %2; border: 1px solid black; }")
+                      .arg(CssColor(color), CssColor(ReadableInk(color))));
 }
 
 bool ChooseColorInto(AppContext& ctx, ColorBox* box, QLineEdit* field) {

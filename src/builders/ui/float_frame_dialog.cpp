@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/app_context.h"
+#include "builders/ui/dialog_widgets.h"
 #include "editor/insertion.h"
 
 namespace quillane {

@@ -14,6 +14,7 @@
 #include "app/app_context.h"
 #include "builders/color_choice.h"
 #include "builders/ui/color_box.h"
+#include "builders/ui/dialog_widgets.h"
 #include "builders/ui/line_edit_bytes.h"
 #include "editor/insertion.h"
 #include "platform/shell.h"
@@ -24,14 +25,11 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// An editable list whose typed text is kept as typed: Enter neither adds it
-// to the list nor presses a button.
-QComboBox* EditableList(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
+template <typename List>
+QStringList Texts(const List& items) {
+    QStringList out;
+    for (std::string_view item : items) out << Text(item);
+    return out;
 }
 
 std::string ComboBytes(const QComboBox* combo) { return LineEditBytes(combo->lineEdit()); }
@@ -43,9 +41,8 @@ FormatChar::FormatChar(AppContext& ctx, DocumentView& view, QWidget* parent)
     setObjectName("FormatChar");
     setWindowTitle("Format Characters");
 
-    face_ = EditableList(this, "Combo3");
-    face_->addItems(QFontDatabase::families());
-    face_->setEditText(QString());
+    // Enter has no meaning here: the lists keep it to themselves.
+    face_ = NewEditableCombo(this, "Combo3", QFontDatabase::families());
 
     color_ = new QLineEdit(this);
     color_->setObjectName("Text1");
@@ -53,14 +50,12 @@ FormatChar::FormatChar(AppContext& ctx, DocumentView& view, QWidget* parent)
     colorBox_->setObjectName("Label3");
     connect(colorBox_, &QPushButton::clicked, this, [this] { ChooseColorInto(ctx_, colorBox_, color_); });
 
-    size_ = EditableList(this, "Combo1");
-    for (std::string_view item : kFontSizeItems) size_->addItem(Text(item));
+    size_ = NewEditableCombo(this, "Combo1", Texts(kFontSizeItems));
     size_->setEditText("Default");
     auto* baseFont = new QCheckBox("BaseFont", this);
     baseFont->setObjectName("SSCheck16");
 
-    position_ = EditableList(this, "Combo2");
-    for (std::string_view item : kPositionItems) position_->addItem(Text(item));
+    position_ = NewEditableCombo(this, "Combo2", Texts(kPositionItems));
     position_->setEditText("Normal");
 
     auto* physical = new QGroupBox("Physical Styles", this);

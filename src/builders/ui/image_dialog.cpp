@@ -17,6 +17,7 @@
 #include "builders/image_align.h"
 #include "builders/image_file_filters.h"
 #include "builders/ui/advanced_image_dialog.h"
+#include "builders/ui/dialog_widgets.h"
 #include "builders/ui/image_align_preview.h"
 #include "editor/insertion.h"
 

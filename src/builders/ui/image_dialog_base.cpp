@@ -1,38 +1,18 @@
 #include "builders/ui/image_dialog_base.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/app_context.h"
 #include "builders/image_builders.h"
+#include "builders/ui/dialog_widgets.h"
 #include "builders/ui/line_edit_bytes.h"
 
 namespace quillane {
 
 namespace {
-
-// Swallows Enter in one widget and runs an action instead.
-class EnterKeyFilter : public QObject {
-public:
-    EnterKeyFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                action_();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 QLineEdit* EditOf(const QWidget* widget) {
     if (auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->lineEdit();
@@ -59,16 +39,8 @@ QLabel* ImageDialogBase::addLabel(const char* name, const char* text) {
     return label;
 }
 
-QComboBox* ImageDialogBase::addEditableCombo(const char* name, const QStringList& items) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(QString());
-    return box;
+EditableComboBox* ImageDialogBase::addEditableCombo(const char* name, const QStringList& items) {
+    return NewEditableCombo(this, name, items);
 }
 
 QStringList ImageDialogBase::urlChoices() const {
@@ -77,11 +49,7 @@ QStringList ImageDialogBase::urlChoices() const {
     return items;
 }
 
-void ImageDialogBase::runOnEnter(QWidget* box, std::function<void()> action) {
-    QWidget* target = box;
-    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) target = combo->lineEdit();
-    target->installEventFilter(new EnterKeyFilter(target, std::move(action)));
-}
+void ImageDialogBase::runOnEnter(QWidget* box, std::function<void()> action) { RunOnEnter(box, std::move(action)); }
 
 void ImageDialogBase::refuse(const ImageMessage& message) {
     ctx_.messages().say(message.text);

@@ -10,6 +10,7 @@ class QLabel;
 namespace quillane {
 
 struct AppContext;
+class EditableComboBox;
 struct ImageMessage;
 
 // What the image, advanced image and image map dialogs add to the builder
@@ -25,13 +26,13 @@ public:
 protected:
     QPushButton* addButton(const char* name, const char* caption);
     QLabel* addLabel(const char* name, const char* text);
-    // An editable drop-down list: typed text is never added to the list.
-    QComboBox* addEditableCombo(const char* name, const QStringList& items);
+    // An editable drop-down list that keeps its text as typed.
+    EditableComboBox* addEditableCombo(const char* name, const QStringList& items);
     // "http://" and the favourite URL list, empty entries included.
     QStringList urlChoices() const;
 
-    // Enter (or the keypad's Enter) in `box` runs `action` instead of
-    // reaching the box or the dialog.
+    // Enter (or the keypad's Enter) in `box`, a text box or any combo box,
+    // runs `action` instead of reaching the box or the dialog.
     void runOnEnter(QWidget* box, std::function<void()> action);
     // A failed check: the message box, then the focus to the named control.
     void refuse(const ImageMessage& message);

@@ -1,7 +1,6 @@
 #include "builders/ui/link_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 
 #include "app/app_context.h"
 #include "builders/link_builders.h"
+#include "builders/ui/dialog_widgets.h"
 #include "builders/ui/line_edit_bytes.h"
 
 namespace quillane {
@@ -24,16 +24,10 @@ QLabel* NamedLabel(const char* text, const char* name, QWidget* parent) {
     return label;
 }
 
-QComboBox* ChoiceBox(const char* name, const std::vector<std::string>& items, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    // Enter runs OK; it never adds the typed text to the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& item : items) box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
-    box->setCurrentIndex(-1);
-    box->setEditText(QString());
-    return box;
+QStringList Items(const std::vector<std::string>& items) {
+    QStringList out;
+    for (const std::string& item : items) out << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
+    return out;
 }
 
 }  // namespace
@@ -44,10 +38,10 @@ LINKTEXT::LINKTEXT(AppContext& ctx, DocumentView& view, QWidget* parent) : LinkD
 
     linkText_ = new QLineEdit(this);
     linkText_->setObjectName("LText1");
-    url_ = ChoiceBox("httpsite", LinkUrlChoices(ctx.settings), this);
+    url_ = NewEditableCombo(this, "httpsite", Items(LinkUrlChoices(ctx.settings)));
     bookmark_ = new QCheckBox("Link to a bookmark?", this);
     bookmark_->setObjectName("Check1");
-    target_ = ChoiceBox("Combo1", LinkTargetChoices(), this);
+    target_ = NewEditableCombo(this, "Combo1", Items(LinkTargetChoices()));
     bookmarkLabel_ = NamedLabel("Bookmark name:", "Label3", this);
     bookmarkName_ = new QLineEdit(this);
     bookmarkName_->setObjectName("Text1");
@@ -87,6 +81,8 @@ LINKTEXT::LINKTEXT(AppContext& ctx, DocumentView& view, QWidget* parent) : LinkD
 
     connect(bookmark_, &QCheckBox::toggled, this, &LINKTEXT::bookmarkToggled);
     connect(ok, &QPushButton::clicked, this, &LINKTEXT::ok);
+    // OK is the default button for the text boxes; the lists run it themselves.
+    for (EditableComboBox* box : {url_, target_}) connect(box, &EditableComboBox::enterPressed, this, &LINKTEXT::ok);
 }
 
 void LINKTEXT::setLinkFields(const LinkFields& fields) {

@@ -4,12 +4,12 @@
 #include "builders/ui/link_dialog_base.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 
 namespace quillane {
 
+class EditableComboBox;
 struct LinkFields;
 
 // LINKTEXT, "Insert HyperLink": the selection as the link text (LText1), the
@@ -33,9 +33,9 @@ private:
     void bookmarkToggled(bool ticked);
 
     QLineEdit* linkText_;
-    QComboBox* url_;
+    EditableComboBox* url_;
     QCheckBox* bookmark_;
-    QComboBox* target_;
+    EditableComboBox* target_;
     QLabel* bookmarkLabel_;
     QLineEdit* bookmarkName_;
 };

@@ -13,6 +13,7 @@
 
 #include "builders/color_choice.h"
 #include "builders/ui/color_box.h"
+#include "builders/ui/dialog_widgets.h"
 #include "editor/insertion.h"
 #include "platform/editor_control.h"
 #include "platform/shell.h"
@@ -113,7 +114,7 @@ Marquee::Marquee(AppContext& ctx, DocumentView& view, QWidget* parent) : Multime
             [this](int index) { alignValue_ = MarqueeAlignValue(align_->itemText(index).toStdString()); });
     connect(behavior_, &QComboBox::activated, this,
             [this](int index) { behaviorValue_ = MarqueeBehaviorValue(behavior_->itemText(index).toStdString()); });
-    connect(loop_, &QComboBox::activated, this,
+    connect(loop_, &EditableComboBox::chosen, this,
             [this](int index) { loopValue_ = LoopValue(loop_->itemText(index).toStdString()); });
     connect(loop_->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { loopValue_ = TypedLoopValue(text.toStdString()); });

@@ -11,6 +11,8 @@ class QRadioButton;
 
 namespace quillane {
 
+class EditableComboBox;
+
 // Marquee: one MARQUEE element around the scrolled text, replacing the
 // selection (which the text box starts with). Enter runs OK nowhere.
 class Marquee : public MultimediaDialogBase {
@@ -29,7 +31,7 @@ private:
     QRadioButton* right_;
     QComboBox* behavior_;
     QComboBox* align_;
-    QComboBox* loop_;
+    EditableComboBox* loop_;
     QLineEdit* height_;
     QLineEdit* width_;
     QLineEdit* vspace_;

@@ -215,16 +215,12 @@ void BGCOLOR::repaintColors() {
         rgb[i] = HexColorToRGB(LineEditBytes(colors_[i].field));
         colors_[i].box->setColor(rgb[i]);
     }
-    // A text colour not chosen yet is the dialog's own text colour: the empty
-    // grey would paint the caption in the colour of the empty background.
-    const QColor plainInk = palette().color(QPalette::WindowText);
-    auto ink = [&](std::size_t i) {
-        if (!colors_[i].field->text().isEmpty()) return rgb[i];
-        return Rgb{static_cast<std::uint8_t>(plainInk.red()), static_cast<std::uint8_t>(plainInk.green()),
-                   static_cast<std::uint8_t>(plainInk.blue())};
-    };
-    Paint(preview_, rgb[0], Rgb{0, 0, 0});
-    Paint(colors_[0].caption, rgb[0], Rgb{0, 0, 0});
+    // The background caption, and a caption whose text colour is not chosen
+    // yet, take black or white, whichever reads on the background.
+    const Rgb plainInk = ReadableInk(rgb[0]);
+    auto ink = [&](std::size_t i) { return colors_[i].field->text().isEmpty() ? plainInk : rgb[i]; };
+    Paint(preview_, rgb[0], plainInk);
+    Paint(colors_[0].caption, rgb[0], plainInk);
     for (std::size_t i = 1; i < colors_.size(); ++i) Paint(colors_[i].caption, rgb[0], ink(i));
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "builders/browse_for_file.h"
+#include "builders/ui/dialog_widgets.h"
 #include "editor/insertion.h"
 
 namespace quillane {
@@ -71,7 +72,7 @@ BGSound::BGSound(AppContext& ctx, DocumentView& view, QWidget* parent) : Multime
 
     for (QWidget* box : {static_cast<QWidget*>(src_), static_cast<QWidget*>(loop_)})
         runOnEnter(box, [this] { this->ok(); });
-    connect(loop_, &QComboBox::activated, this,
+    connect(loop_, &EditableComboBox::chosen, this,
             [this](int index) { loopValue_ = LoopValue(loop_->itemText(index).toStdString()); });
     connect(loop_->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { loopValue_ = TypedLoopValue(text.toStdString()); });

@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace quillane {
 
+class EditableComboBox;
+
 // Background Sound (BGSound): one BGSOUND element replacing the selection.
 class BGSound : public MultimediaDialogBase {
     Q_OBJECT
@@ -23,7 +25,7 @@ private:
     void browse();
 
     QLineEdit* src_;
-    QComboBox* loop_;
+    EditableComboBox* loop_;
     std::string loopValue_;
 };
 

@@ -10,8 +10,11 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "builders/ui/dialog_widgets.h"
 
 namespace quillane {
 
@@ -56,10 +59,12 @@ UseMap::UseMap(AppContext& ctx, DocumentView& view, QWidget* parent)
         button->setIconSize(QSize(24, 24));
         button->setToolTip(shapeList[i].name);
         button->setAccessibleName(shapeList[i].name);
+        // The three share the frame's width evenly and never give up height
+        // to the coordinate boxes a shape shows.
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         shapes_->addButton(button, i);
         shapeLayout->addWidget(button);
     }
-    shapeLayout->addStretch();
 
     auto* coordsLayout = new QGridLayout;
     for (int i = 0; i < 6; ++i) {
@@ -137,6 +142,23 @@ void UseMap::chooseShape(const MapShape& shape) {
         coordLabels_[i]->show();
         coords_[i]->show();
     }
+    fitHeight();
+}
+
+void UseMap::resizeEvent(QResizeEvent* event) {
+    ImageDialogBase::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) fitHeight();
+}
+
+// The wrapped note needs more height the narrower the dialog is, which the
+// layout's minimum size does not count: without this the coordinate boxes a
+// shape shows, or a narrower dialog, squeeze the shape buttons.
+void UseMap::fitHeight() {
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalMinimumSize().height();
+    setMinimumHeight(needed);
+    if (height() < needed) resize(width(), needed);
 }
 
 void UseMap::insertArea() {

@@ -26,8 +26,12 @@ public:
     UseMapFields fields() const;
     const ImageMapSequence& sequence() const { return sequence_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void chooseShape(const MapShape& shape);
+    void fitHeight();
     void insertArea();
     void finishMap();
 

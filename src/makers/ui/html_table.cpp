@@ -1,7 +1,6 @@
 #include "makers/ui/html_table.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +17,7 @@
 #include "app/app_context.h"
 #include "app/ui/widget_twips.h"
 #include "builders/color_choice.h"
+#include "builders/ui/dialog_widgets.h"
 #include "makers/cell_text.h"
 #include "makers/table_count.h"
 #include "makers/table_maker.h"
@@ -58,15 +58,8 @@ HTMLTable::HTMLTable(AppContext& ctx, QWidget* parent)
     for (QWidget* w : borderColorInputs_) w->setEnabled(bordered);
 }
 
-QComboBox* HTMLTable::propertyCombo(const char* name, CellProperty property, const QStringList& items) {
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->clearEditText();
+EditableComboBox* HTMLTable::propertyCombo(const char* name, CellProperty property, const QStringList& items) {
+    EditableComboBox* combo = NewEditableCombo(this, name, items);
     inputs_.push_back({.property = property, .combo = combo});
     return combo;
 }
@@ -102,10 +95,10 @@ void HTMLTable::buildControls() {
     cellText_->installEventFilter(this);
 
     // The cell properties.
-    QComboBox* rowSpan = propertyCombo("Combo6", CellProperty::RowSpan, Numbers(1, 10));
-    QComboBox* colSpan = propertyCombo("Combo5", CellProperty::ColSpan, Numbers(1, 10));
-    QComboBox* align = propertyCombo("Combo2", CellProperty::Align, {"Left", "Right", "Center"});
-    QComboBox* vAlign = propertyCombo("Combo1", CellProperty::VAlign, {"Top", "Bottom", "Middle"});
+    EditableComboBox* rowSpan = propertyCombo("Combo6", CellProperty::RowSpan, Numbers(1, 10));
+    EditableComboBox* colSpan = propertyCombo("Combo5", CellProperty::ColSpan, Numbers(1, 10));
+    EditableComboBox* align = propertyCombo("Combo2", CellProperty::Align, {"Left", "Right", "Center"});
+    EditableComboBox* vAlign = propertyCombo("Combo1", CellProperty::VAlign, {"Top", "Bottom", "Middle"});
     QLineEdit* bgColor = propertyBox("Text1", CellProperty::BgColor, kCellColorLength);
     QLineEdit* borderColor = propertyBox("Text2", CellProperty::BorderColor, kCellColorLength);
     QLineEdit* borderLight = propertyBox("Text3", CellProperty::BorderColorLight, kCellColorLength);
@@ -113,8 +106,8 @@ void HTMLTable::buildControls() {
     auto* header = new QCheckBox("Table Header", this);
     header->setObjectName("Check2");
     inputs_.push_back({.property = CellProperty::Header, .check = header});
-    QComboBox* fontFace = propertyCombo("Combo3", CellProperty::FontFace, QFontDatabase::families());
-    QComboBox* fontSize = propertyCombo("Combo4", CellProperty::FontSize, Numbers(1, 7));
+    EditableComboBox* fontFace = propertyCombo("Combo3", CellProperty::FontFace, QFontDatabase::families());
+    EditableComboBox* fontSize = propertyCombo("Combo4", CellProperty::FontSize, Numbers(1, 7));
     QLineEdit* fontColor = propertyBox("Text6", CellProperty::FontColor, 0);
     // Hidden copies of the span inputs, kept for the names they had.
     QLineEdit* colSpanCopy = propertyBox("Text4", CellProperty::ColSpan, 0);
@@ -235,13 +228,16 @@ void HTMLTable::buildControls() {
     // Every change of a property input is stored at once.
     for (const PropertyInput& input : inputs_) {
         if (input.combo) {
-            QComboBox* combo = input.combo;
+            EditableComboBox* combo = input.combo;
             connect(combo, &QComboBox::editTextChanged, this, [this, input](const QString& text) {
                 storeProperty(input, text, PropertyEdit::Typed);
             });
-            connect(combo, &QComboBox::activated, this, [this, input, combo](int index) {
+            // Only an item taken from the list reaches the block; typed text,
+            // even an item's, stays in the current cell however the box is left.
+            connect(combo, &EditableComboBox::chosen, this, [this, input, combo](int index) {
                 storeProperty(input, combo->itemText(index), PropertyEdit::Picked);
             });
+            connect(combo, &EditableComboBox::enterPressed, this, &HTMLTable::finishTable);
         } else if (input.box) {
             connect(input.box, &QLineEdit::textChanged, this,
                     [this, input](const QString& text) { storeProperty(input, text, PropertyEdit::Typed); });

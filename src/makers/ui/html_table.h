@@ -7,7 +7,6 @@
 #include "makers/ui/maker_dialog.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +15,7 @@ class QTableWidget;
 
 namespace quillane {
 
+class EditableComboBox;
 class PickSwatch;
 
 // HTMLTable, the "Table Maker": the table of TableSettings as a grid (Grid1)
@@ -44,14 +44,14 @@ private:
     // A property input: a combo box, a text box or the header check box.
     struct PropertyInput {
         CellProperty property;
-        QComboBox* combo = nullptr;
+        EditableComboBox* combo = nullptr;
         QLineEdit* box = nullptr;
         QCheckBox* check = nullptr;
         PickSwatch* swatch = nullptr;
     };
 
     void buildControls();
-    QComboBox* propertyCombo(const char* name, CellProperty property, const QStringList& items);
+    EditableComboBox* propertyCombo(const char* name, CellProperty property, const QStringList& items);
     QLineEdit* propertyBox(const char* name, CellProperty property, int maxLength);
     PickSwatch* swatchFor(const char* name, QLineEdit* box);
 

@@ -1,7 +1,6 @@
 #include "makers/ui/table_size_form.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 
 #include "app/app_context.h"
 #include "builders/color_choice.h"
+#include "builders/ui/dialog_widgets.h"
 #include "makers/ui/maker_widgets.h"
 #include "makers/ui/pick_swatch.h"
 
@@ -24,16 +24,10 @@ namespace {
 // The longest colour text, RRGGBB.
 constexpr int kColorTextLength = 6;
 
-QComboBox* EditableCombo(const char* name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    // What is typed is kept as typed: no completion, nothing added to the list.
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->clearEditText();
+// An editable list whose Enter goes on as the text boxes' does.
+EditableComboBox* EditableCombo(const char* name, const QStringList& items, QWidget* parent) {
+    EditableComboBox* combo = NewEditableCombo(parent, name, items);
+    EnterPressesDefault(combo);
     return combo;
 }
 

@@ -18,8 +18,10 @@
 #include "editor/document_lifecycle.h"
 #include "support/fakes.h"
 #include "support/marked_text.h"
+#include "support/ui_fixture.h"
 
 using namespace quillane;
+using quillane::testing::DialogDriver;
 using quillane::testing::MarkedText;
 using quillane::testing::SetMarkedText;
 using quillane::testing::TestApp;
@@ -231,7 +233,8 @@ private slots:
         Click(&video, "SSCheck2");
         QTest::keyClick(Child<QLineEdit>(&video, "Text7"), Qt::Key_Return);
         QVERIFY(video.isVisible());
-        QTest::keyClick(Child<QComboBox>(&video, "Combo2")->lineEdit(), Qt::Key_Enter);
+        DialogDriver::clickInto(&video, "Combo2");
+        DialogDriver::pressInFocus(Qt::Key_Enter);
         QVERIFY(!video.isVisible());
         QCOMPARE(video.result(), int(QDialog::Accepted));
     }
@@ -420,6 +423,53 @@ private slots:
         QCOMPARE(visibleBoxes(), (QStringList{"Upper left X-coordinate:", "Upper left Y-coordinate:",
                                               "Lower right X-coordinate:", "Lower right Y-coordinate:"}));
         QCOMPARE(f.app.ctx.imageMapShape, std::string("Rect"));
+    }
+
+    // The shape buttons keep their size and share the frame evenly whatever
+    // the shape shows and however wide the dialog is.
+    void useMapShapeButtonsStayEven() {
+        Fixture f;
+        UseMap dialog(f.app.ctx, f.view());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* frame = Child<QGroupBox>(&dialog, "SSFrame1");
+        for (const char* shape : {"SSOption1", "SSOption2", "SSOption3"}) {
+            Click(&dialog, shape);
+            for (int width : {0, 500, 900}) {
+                if (width) dialog.resize(width, dialog.height());
+                QTest::qWait(20);
+                QList<QRect> rects;
+                for (const char* name : {"SSOption1", "SSOption2", "SSOption3"}) {
+                    auto* button = Child<QToolButton>(&dialog, name);
+                    QVERIFY2(button->height() >= button->sizeHint().height(), shape);
+                    rects << button->geometry();
+                }
+                for (const QRect& r : rects) QVERIFY(qAbs(r.width() - rects[0].width()) <= 1);
+                const int gap1 = rects[1].left() - rects[0].right();
+                const int gap2 = rects[2].left() - rects[1].right();
+                QVERIFY(qAbs(gap1 - gap2) <= 1);
+                // Together they span the frame, margins aside.
+                QVERIFY(rects[2].right() - rects[0].left() > frame->contentsRect().width() * 3 / 4);
+            }
+        }
+    }
+
+    // Loop and Start take only what is chosen from their lists: a list entry
+    // typed into the box, left with Tab, is not a choice.
+    void advancedTypedLoopAndStartAreNotChosen() {
+        Fixture g;
+        Video video(g.app.ctx, nullptr);
+        video.show();
+        DialogDriver::clickAndType(&video, "Text1", "clip.avi");
+        DialogDriver::clickAndType(&video, "Combo2", "Infinite Loop");
+        DialogDriver::pressInFocus(Qt::Key_Tab);
+        DialogDriver::clickAndType(&video, "Combo1", "MouseOver");
+        DialogDriver::pressInFocus(Qt::Key_Tab);
+        DialogDriver::clickInto(&video, "Text1");
+        DialogDriver::pressInFocus(Qt::Key_Return);
+        QCOMPARE(video.result(), int(QDialog::Accepted));
+        QCOMPARE(video.fields().loop, std::string());
+        QCOMPARE(video.fields().start, std::string());
     }
 
     void useMapInsertsAreasThenDone() {

@@ -35,7 +35,10 @@ namespace {
 using Sel = std::pair<std::size_t, std::size_t>;
 
 struct Fixture : DocumentFixture {
-    static void enter(QWidget* dialog, const char* name) { QTest::keyClick(box(dialog, name), Qt::Key_Return); }
+    static void enter(QWidget* dialog, const char* name) {
+        clickInto(dialog, name);
+        pressInFocus(Qt::Key_Return);
+    }
 
 };
 

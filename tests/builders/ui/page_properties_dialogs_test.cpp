@@ -62,6 +62,8 @@ private slots:
     void cancelAndCloseCollapseTheSelectionAndClearEditTagMode();
     void colourBoxesRunTheColourChooser();
     void colourFieldsRepaintBoxesPanelAndCaptions();
+    void captionsStayReadableOnAnyBackground_data();
+    void captionsStayReadableOnAnyBackground();
     void colorsFromAnotherPage();
     void backgroundBrowseAndFixedDir();
     void metaDialogHasItsControls();
@@ -230,8 +232,43 @@ void PagePropertiesDialogsTest::colourFieldsRepaintBoxesPanelAndCaptions() {
     QCOMPARE(f.child<ColorBox>(&d, "Label11")->color(), (Rgb{0, 0, 255}));
     QCOMPARE(f.foreground(f.child<QLabel>(&d, "Label3")), QColor(0, 0, 255));
     // A colour not chosen keeps its caption readable on the empty grey.
-    QCOMPARE(f.foreground(f.child<QLabel>(&d, "Label4")), d.palette().color(QPalette::WindowText));
-    QVERIFY(f.foreground(f.child<QLabel>(&d, "Label4")) != QColor(192, 192, 192));
+    QCOMPARE(f.foreground(f.child<QLabel>(&d, "Label4")), QColor(0, 0, 0));
+}
+
+// On any background the captions and the "Select" of the boxes not chosen
+// are written in black or white, whichever reads.
+void PagePropertiesDialogsTest::captionsStayReadableOnAnyBackground_data() {
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QColor>("ink");
+    QTest::newRow("black") << "000000" << QColor(Qt::white);
+    QTest::newRow("navy") << "000080" << QColor(Qt::white);
+    QTest::newRow("white") << "FFFFFF" << QColor(Qt::black);
+    QTest::newRow("yellow") << "FFFF00" << QColor(Qt::black);
+}
+
+void PagePropertiesDialogsTest::captionsStayReadableOnAnyBackground() {
+    QFETCH(QString, background);
+    QFETCH(QColor, ink);
+    Fixture f("|no tags");
+    BGCOLOR d(f.app.ctx, f.view(), PagePropertiesMode::ReadPage);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    f.clickAndType(&d, "Text1", background);
+    for (const char* caption : {"Label1", "Label2", "Label3", "Label4", "Label5"})
+        QCOMPARE(f.foreground(f.child<QLabel>(&d, caption)), ink);
+    // The background's own box shows "Select" in that ink: some of its
+    // pixels are near it.
+    auto* box = f.child<ColorBox>(&d, "Label9");
+    QCOMPARE(box->text(), QString("Select"));
+    const QImage shot = box->grab().toImage();
+    int inked = 0;
+    for (int y = 2; y < shot.height() - 2; ++y) {
+        for (int x = 2; x < shot.width() - 2; ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            inked += qAbs(c.red() - ink.red()) + qAbs(c.green() - ink.green()) + qAbs(c.blue() - ink.blue()) < 120;
+        }
+    }
+    QVERIFY2(inked > 10, qPrintable(QString::number(inked)));
 }
 
 void PagePropertiesDialogsTest::colorsFromAnotherPage() {

@@ -1,3 +1,5 @@
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -198,6 +200,51 @@ private slots:
         QCOMPARE(CellText(t)->text(), QString("top"));
         // Loading is not an edit.
         QCOMPARE(m.app.ctx.cellProperties.at(1, 1), CellFormat{});
+    }
+
+    // Typing a list entry into Horizontal Align, font Name or Size sets only
+    // the current cell however the box is left; taking it from the list
+    // sets the whole block.
+    void typedEntriesStayInTheCurrentCell_data() {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("cells");
+        for (const char* combo : {"Combo2", "Combo3", "Combo4"}) {
+            for (const char* how : {"tab", "click", "enter"})
+                QTest::newRow(qPrintable(QString("%1 %2").arg(combo, how))) << QString(combo) << QString(how) << 1;
+            QTest::newRow(qPrintable(QString("%1 list").arg(combo))) << QString(combo) << QString("list") << 4;
+        }
+    }
+    void typedEntriesStayInTheCurrentCell() {
+        QFETCH(QString, combo);
+        QFETCH(QString, how);
+        QFETCH(int, cells);
+        MakerApp m(2, 2);
+        HTMLTable t(m.app.ctx);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowActive(&t));
+        ClickCell(t, 1, 1);
+        ClickCell(t, 2, 2, Qt::ShiftModifier);
+        auto* box = Find<QComboBox>(t, qPrintable(combo));
+        const QString entry = box->itemText(box->count() - 1);
+        if (how == "list") {
+            DialogDriver::clickInto(&t, qPrintable(combo));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+            QVERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(box->view(), Qt::Key_End);
+            QTest::keyClick(box->view(), Qt::Key_Return);
+        } else {
+            DialogDriver::clickAndType(&t, qPrintable(combo), entry);
+        }
+        if (how == "tab" || how == "list") DialogDriver::pressInFocus(Qt::Key_Tab);
+        if (how == "click") DialogDriver::clickInto(&t, "Text6");
+        if (how == "enter") DialogDriver::pressInFocus(Qt::Key_Return);
+        else Click(t, "Command1");
+        QVERIFY(!t.isVisible());
+        const QString attribute = combo == "Combo2"   ? " ALIGN=" + entry
+                                  : combo == "Combo3" ? " FACE=\"" + entry + "\""
+                                                      : " SIZE=" + entry;
+        QCOMPARE(QString::fromStdString(m.app.editor().text()).count(attribute), cells);
     }
 
     // A block: picking from a list sets every cell, typing into the
