@@ -13,6 +13,7 @@
 #include "app/commands.h"
 #include "app/settings/file_settings_backend.h"
 #include "app/start_sequence.h"
+#include "app/ui/guarded_application.h"
 #include "app/ui/main_window.h"
 #include "app/ui/ui_commands.h"
 #include "platform/clock.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     IgnoreWriteSignals();
 
     CommandLine commandLine(argc, argv);
-    QApplication app(commandLine.toolkitArgc(), commandLine.toolkitArgv());
+    GuardedApplication app(commandLine.toolkitArgc(), commandLine.toolkitArgv());
     QApplication::setApplicationName("Quillane");
     QApplication::setDesktopFileName("quillane");
     QApplication::setWindowIcon(QIcon::fromTheme("quillane"));
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     QtHelpViewer help(ProgramFolder() + "help", &window);
     AppContext ctx(Platform{window, messages, dialogs, store, launcher, clipboard, clock, help});
+    app.setGuard([&ctx](const std::function<void()>& step) { return RunGuarded(ctx, step); });
 
     CommandTable commands;
     RegisterCoreCommands(commands);

@@ -1,23 +1,24 @@
 #include "builders/page_files.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/app_context.h"
 #include "builders/image_file_filters.h"
+#include "editor/file_bytes.h"
 
 namespace quillane {
 
 std::variant<ColorsMessage, BodyFields> ColorsFromPageFile(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return ColorsMessage{kCantOpenPrefix + path};
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (!in || size < 0) return ColorsMessage{kCantOpenPrefix + path};
-    if (static_cast<std::size_t>(size) > kColorPageLimit) return ColorsMessage{kTooLargeMessage};
-    in.seekg(0);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // A regular file past the limit is "too large"; anything else that cannot
+    // be read whole (missing, a pipe or device, unreadable) cannot be opened.
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && std::filesystem::is_regular_file(path, error) && size > kColorPageLimit)
+        return ColorsMessage{kTooLargeMessage};
+    FileReadResult read = ReadFileBytes(path, kColorPageLimit);
+    if (!read.ok()) return ColorsMessage{kCantOpenPrefix + path};
+    const std::string& text = read.bytes;
 
     const std::size_t open = text.find("<BODY");
     if (open == std::string::npos) return ColorsMessage{kNoColorsMessage};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/document_lifecycle.h"
+#include "editor/hostile_files.h"
 #include "editor/temp_folder.h"
 #include "support/fakes.h"
 
@@ -61,6 +62,11 @@ TEST(ColorsFromPageFile, ExplainsWhyThereAreNoColours) {
     auto limit = ColorsFromPageFile(files.write("limit.htm", big.substr(0, 64000)));
     ASSERT_TRUE(std::holds_alternative<BodyFields>(limit));
     EXPECT_EQ(std::get<BodyFields>(limit).backgroundColor, "00FF00");
+
+    // A pipe is refused at once instead of waiting for a writer.
+    const std::string pipe = testing::MakePipe(files, "pipe.htm");
+    testing::PipeReleaser release(pipe);
+    EXPECT_EQ(MessageOf(ColorsFromPageFile(pipe)), "Can't open file: " + pipe);
 }
 
 TEST(ColorsFromAnotherPage, BrowsesFromTheWorkingFolderAndCopiesTheColours) {

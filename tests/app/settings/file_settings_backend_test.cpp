@@ -177,14 +177,16 @@ TEST_F(FileSettingsBackendTest, WritingKeepsWhatOthersChangedMeanwhile) {
 
 TEST_F(FileSettingsBackendTest, FailedWriteLosesNothingAndIsTriedAgain) {
     writeFile("[Apps]\nBrowser=lynx\n");
-    // No write bit on the folder: the file cannot be replaced, even by root.
-    fs::permissions(file.parent_path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    // No write bit on the file nor on its folder: it cannot be written, even by root.
+    const auto noWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(file, noWrite, fs::perm_options::remove);
+    fs::permissions(file.parent_path(), noWrite, fs::perm_options::remove);
     FileSettingsBackend store(file.string());
     store.put("Apps", "Browser", "w3m");
     EXPECT_EQ(ReadBytes(file), "[Apps]\nBrowser=lynx\n");
     EXPECT_EQ(store.get("Apps", "Browser", ""), "w3m");
     fs::permissions(file.parent_path(), fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
     store.put("Apps", "Browser2", "links");
     EXPECT_EQ(ReadBytes(file), "[Apps]\nBrowser=w3m\nBrowser2=links\n");
 }

@@ -494,7 +494,12 @@ TEST_F(SettingsFileTest, PipeInPlaceOfTheFileGivesTheDefaultsAndStaysAPipe) {
     FileSettingsBackend store(path.string());
     AppContext ctx = contextWith(store);
     LoadSettings(ctx);
-    EXPECT_EQ(ctx.settings.WindowXSize, 5000);
+    // The same as with no file at all.
+    FileSettingsBackend none((dir.path() / "missing.ini").string());
+    AppContext fresh = contextWith(none);
+    LoadSettings(fresh);
+    EXPECT_EQ(ctx.settings.WindowXSize, fresh.settings.WindowXSize);
+    EXPECT_EQ(ctx.settings.LeftXCoord, fresh.settings.LeftXCoord);
     EXPECT_EQ(ctx.settings.Browser, "c:\\");
     app.shell.rect = {1200, 300, 9000, 7000};
     SaveWindowGeometry(ctx);
