@@ -1,6 +1,7 @@
 #include "editor/tag_colouring.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/app_context.h"
 #include "app/command_table.h"
@@ -228,7 +229,7 @@ void ColorTags(AppContext& ctx, DocumentView& view) {
     options.quotedValues = ctx.settings.QuoteColorTags != 0;
     options.tableTags = ctx.settings.TableColorTags != 0;
     TagColouring colouring = ComputeTagColours(editor.textView(), options);
-    editor.applyStyles(colouring.spans);
+    editor.applyStyles(std::move(colouring.spans));
     for (int k = 0; k < colouring.missingQuoteTags; ++k) ctx.messages().say(kMissingQuotesMessage);
 
     shell.setBusy(false);

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/twips.h"
 
@@ -289,9 +290,23 @@ void QsciEditorControl::defineStyle(int style, const TextStyle& look) {
     }
 }
 
-void QsciEditorControl::applyStyles(const std::vector<StyleSpan>& spans) {
+void QsciEditorControl::applyStyles(std::vector<StyleSpan> spans) {
     pending_ = {};
     pending_.active = true;
+    // Colouring gives ascending spans that do not overlap: taken as they are.
+    auto inOrder = [](const StyleSpan& a, const StyleSpan& b) {
+        return b.length == 0 || b.style < 0 || b.style > 255 || a.start + a.length <= b.start;
+    };
+    if (std::adjacent_find(spans.begin(), spans.end(), [&](const StyleSpan& a, const StyleSpan& b) {
+            return !inOrder(a, b);
+        }) == spans.end() &&
+        std::all_of(spans.begin(), spans.end(),
+                    [](const StyleSpan& s) { return s.length > 0 && s.style >= 0 && s.style <= 255; })) {
+        pending_.spans = std::move(spans);
+        styleVisibleLines();
+        styleTimer_->start();
+        return;
+    }
     pending_.spans.reserve(spans.size());
     for (const StyleSpan& span : spans) {
         if (span.length == 0 || span.style < 0 || span.style > 255) continue;

@@ -61,7 +61,7 @@ public:
     void defineStyle(int style, const TextStyle& look) override;
     // The lines on show get their styles at once, the rest in short idle
     // slices (see applyPendingSlice).
-    void applyStyles(const std::vector<StyleSpan>& spans) override;
+    void applyStyles(std::vector<StyleSpan> spans) override;
     // Applies whatever styles applyStyles left for idle time.
     void flushPendingStyles() const;
     bool stylesPending() const { return pending_.active; }
