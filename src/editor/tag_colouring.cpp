@@ -1,6 +1,7 @@
 #include "editor/tag_colouring.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/app_context.h"
 #include "app/command_table.h"
@@ -228,7 +229,7 @@ void ColorTags(AppContext& ctx, DocumentView& view) {
     options.quotedValues = ctx.settings.QuoteColorTags != 0;
     options.tableTags = ctx.settings.TableColorTags != 0;
     TagColouring colouring = ComputeTagColours(editor.textView(), options);
-    editor.applyStyles(colouring.spans);
+    editor.applyStyles(std::move(colouring.spans));
     // One message for the run however many tags are cut short: a page full of
     // them would otherwise ask for OK once per tag.
     if (colouring.missingQuoteTags > 0) ctx.messages().say(kMissingQuotesMessage);

@@ -76,7 +76,7 @@ public:
     virtual void defineStyle(int style, const TextStyle& look) = 0;
     // Sets every byte to style 0, then applies the spans. Not an edit: no undo
     // step, no change notification.
-    virtual void applyStyles(const std::vector<StyleSpan>& spans) = 0;
+    virtual void applyStyles(std::vector<StyleSpan> spans) = 0;
 };
 
 }  // namespace quillane

@@ -283,8 +283,8 @@ struct RunSnapshot {
 
 class ObservingEditor : public MemoryEditor {
 public:
-    void applyStyles(const std::vector<StyleSpan>& spans) override {
-        MemoryEditor::applyStyles(spans);
+    void applyStyles(std::vector<StyleSpan> spans) override {
+        MemoryEditor::applyStyles(std::move(spans));
         if (observe) observe();
     }
     std::function<void()> observe;

@@ -40,7 +40,7 @@ public:
     void selectAll() override;
 
     void defineStyle(int style, const TextStyle& look) override { styles[style] = look; }
-    void applyStyles(const std::vector<StyleSpan>& spans) override { appliedSpans = spans; }
+    void applyStyles(std::vector<StyleSpan> spans) override { appliedSpans = std::move(spans); }
 
     // Called after every change of the text, like the control's change signal.
     std::function<void()> onTextChanged;

@@ -4,8 +4,10 @@
 #include <Qsci/qscicommandset.h>
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/twips.h"
 
@@ -31,6 +33,11 @@ constexpr int kTwinOffset = 64;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Idle styling works in chunks of this many bytes and hands the event loop
+// back after kSliceMillis, so that keys and paints wait for one slice at most.
+constexpr std::size_t kStyleChunkBytes = 32 * 1024;
+constexpr qint64 kSliceMillis = 4;
+
 }  // namespace
 
 QsciEditorControl::QsciEditorControl(QWidget* parent) : QsciScintilla(parent) {
@@ -46,7 +53,16 @@ QsciEditorControl::QsciEditorControl(QWidget* parent) : QsciScintilla(parent) {
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char*, int, int, int, int, int, int, int) { onModified(type); });
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                onModified(position, type, length);
+            });
+    styleTimer_ = new QTimer(this);
+    styleTimer_->setInterval(0);
+    connect(styleTimer_, &QTimer::timeout, this, &QsciEditorControl::applyPendingSlice);
+    // Lines scrolled into view get their styles before the rest.
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        if (pending_.active) styleVisibleLines();
+    });
     applyWrap();
 }
 
@@ -74,8 +90,13 @@ void QsciEditorControl::keyPressEvent(QKeyEvent* event) {
     notifyOnce([&] { QsciScintilla::keyPressEvent(event); });
 }
 
-void QsciEditorControl::onModified(int type) {
+void QsciEditorControl::onModified(int position, int type, int length) {
     if ((type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) == 0) return;
+    if (pending_.active && position >= 0 && length > 0) {
+        const bool inserted = (type & SC_MOD_INSERTTEXT) != 0;
+        shiftPendingSpans(std::size_t(position), inserted ? std::size_t(length) : 0,
+                          inserted ? 0 : std::size_t(length));
+    }
     if (editDepth_ > 0) {
         changedInEdit_ = true;
         return;
@@ -108,6 +129,9 @@ void QsciEditorControl::replaceAll(std::string_view bytes) {
     // Text inserted while wrapping is on is wrapped, every line of it, before
     // the insertion returns. Inserted unwrapped, the text is wrapped when
     // wrapping comes back on: the lines on show first, the rest in idle time.
+    // Styles pending for the old text do not fit the new one.
+    pending_ = {};
+    styleTimer_->stop();
     const long wrap = SendScintilla(SCI_GETWRAPMODE);
     if (wrap != SC_WRAP_NONE) SendScintilla(SCI_SETWRAPMODE, SC_WRAP_NONE);
     SendScintilla(SCI_CLEARALL);
@@ -128,7 +152,7 @@ void QsciEditorControl::loadText(std::string_view bytes) {
         SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
         replaceAll(bytes);
         // Plain, but in word runs (see kTwinOffset), also when it is never
-        // coloured.
+        // coloured; a colouring that follows takes the place of this.
         applyStyles({});
         SendScintilla(SCI_EMPTYUNDOBUFFER);
         if (collecting) SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
@@ -266,27 +290,145 @@ void QsciEditorControl::defineStyle(int style, const TextStyle& look) {
     }
 }
 
-void QsciEditorControl::applyStyles(const std::vector<StyleSpan>& spans) {
-    const std::size_t size = byteCount();
-    // One style byte per text byte, set in a single call: fast on megabytes.
-    std::string styles(size, '\0');
+void QsciEditorControl::applyStyles(std::vector<StyleSpan> spans) {
+    pending_ = {};
+    pending_.active = true;
+    // Colouring gives ascending spans that do not overlap: taken as they are.
+    auto inOrder = [](const StyleSpan& a, const StyleSpan& b) {
+        return b.length == 0 || b.style < 0 || b.style > 255 || a.start + a.length <= b.start;
+    };
+    if (std::adjacent_find(spans.begin(), spans.end(), [&](const StyleSpan& a, const StyleSpan& b) {
+            return !inOrder(a, b);
+        }) == spans.end() &&
+        std::all_of(spans.begin(), spans.end(),
+                    [](const StyleSpan& s) { return s.length > 0 && s.style >= 0 && s.style <= 255; })) {
+        pending_.spans = std::move(spans);
+        styleVisibleLines();
+        styleTimer_->start();
+        return;
+    }
+    pending_.spans.reserve(spans.size());
     for (const StyleSpan& span : spans) {
-        if (span.start >= size || span.style < 0 || span.style > 255) continue;
-        const std::size_t run = std::min(span.length, size - span.start);
-        std::memset(styles.data() + span.start, span.style, run);
+        if (span.length == 0 || span.style < 0 || span.style > 255) continue;
+        // Later spans overlapping earlier ones win, as they would when set in order.
+        while (!pending_.spans.empty() && pending_.spans.back().start >= span.start) pending_.spans.pop_back();
+        if (!pending_.spans.empty()) {
+            StyleSpan& last = pending_.spans.back();
+            if (last.start + last.length > span.start) last.length = span.start - last.start;
+        }
+        pending_.spans.push_back(span);
+    }
+    styleVisibleLines();
+    styleTimer_->start();
+}
+
+void QsciEditorControl::stylePendingRange(std::size_t from, std::size_t to) const {
+    to = std::min(to, byteCount());
+    if (from >= to) return;
+    // One style byte per text byte, set in a single call: fast on megabytes.
+    std::string styles(to - from, '\0');
+    const std::vector<StyleSpan>& spans = pending_.spans;
+    auto first = std::lower_bound(spans.begin(), spans.end(), from,
+                                  [](const StyleSpan& s, std::size_t pos) { return s.start + s.length <= pos; });
+    for (auto it = first; it != spans.end() && it->start < to; ++it) {
+        const std::size_t a = std::max(it->start, from);
+        const std::size_t b = std::min(it->start + it->length, to);
+        std::memset(styles.data() + (a - from), it->style, b - a);
     }
     // Every other word in the twin style.
-    const std::string_view text = textView();
+    const std::string_view all = textView();
+    const char* text = all.data() + from;
     bool twin = false;
-    for (std::size_t i = 1; i < size; ++i) {
-        if (IsBlank(text[i - 1]) && !IsBlank(text[i])) twin = !twin;
+    char previous = from > 0 ? all[from - 1] : 'x';
+    for (std::size_t i = 0; i < to - from; ++i) {
+        if (IsBlank(previous) && !IsBlank(text[i])) twin = !twin;
+        previous = text[i];
         if (twin && static_cast<unsigned char>(styles[i]) < kTwinOffset) styles[i] = char(styles[i] + kTwinOffset);
     }
-    SendScintilla(SCI_STARTSTYLING, 0UL, 0xffL);
-    if (size > 0) SendScintilla(SCI_SETSTYLINGEX, uintptr_t(size), styles.data());
+    SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(from), 0xffL);
+    SendScintilla(SCI_SETSTYLINGEX, uintptr_t(styles.size()), styles.data());
+}
+
+void QsciEditorControl::styleVisibleLines() const {
+    const long firstLine = SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE));
+    const long lastLine = firstLine + SendScintilla(SCI_LINESONSCREEN) + 1;
+    const std::size_t from = std::size_t(SendScintilla(SCI_POSITIONFROMLINE, firstLine));
+    long to = SendScintilla(SCI_POSITIONFROMLINE, lastLine + 1);
+    const std::size_t end = to < 0 ? byteCount() : std::size_t(to);
+    if (end <= pending_.next) return;
+    const std::size_t start = std::max(from, pending_.next);
+    stylePendingRange(start, end);
+    pending_.aheadEnd = std::max(pending_.aheadEnd, end);
+}
+
+void QsciEditorControl::applyPendingSlice() {
+    if (!pending_.active) {
+        styleTimer_->stop();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const std::size_t size = byteCount();
+    while (pending_.next < size && clock.elapsed() < kSliceMillis) {
+        const std::size_t to = std::min(size, pending_.next + kStyleChunkBytes);
+        stylePendingRange(pending_.next, to);
+        pending_.next = to;
+    }
+    if (pending_.next >= size) {
+        pending_ = {};
+        styleTimer_->stop();
+        return;
+    }
+    // Styling a range leaves Scintilla's styled-to mark at its end; were the
+    // mark behind the lines on show, the editor would restyle (reset) their
+    // last byte when painting. Restyling the last byte styled ahead moves it on.
+    if (pending_.aheadEnd > pending_.next) stylePendingRange(pending_.aheadEnd - 1, pending_.aheadEnd);
+}
+
+void QsciEditorControl::flushPendingStyles() const {
+    if (!pending_.active) return;
+    stylePendingRange(pending_.next, byteCount());
+    pending_ = {};
+    styleTimer_->stop();
+}
+
+void QsciEditorControl::shiftPendingSpans(std::size_t position, std::size_t inserted, std::size_t deleted) {
+    const std::size_t deletedEnd = position + deleted;
+    // Where a position of the old text is in the new one; a span starting
+    // where text is inserted starts after it.
+    auto moved = [&](std::size_t pos, bool isStart) {
+        if (inserted > 0) return pos > position || (isStart && pos == position) ? pos + inserted : pos;
+        if (pos <= position) return pos;
+        if (pos < deletedEnd) return position;
+        return pos - deleted;
+    };
+    std::vector<StyleSpan>& spans = pending_.spans;
+    auto first = std::lower_bound(spans.begin(), spans.end(), position,
+                                  [](const StyleSpan& s, std::size_t pos) { return s.start + s.length <= pos; });
+    std::vector<StyleSpan> tail;
+    tail.reserve(std::size_t(spans.end() - first) + 1);
+    for (auto it = first; it != spans.end(); ++it) {
+        const std::size_t end = it->start + it->length;
+        if (inserted > 0 && it->start < position && end > position) {
+            // Text typed inside a span splits it; the new text is left plain.
+            tail.push_back({it->start, position - it->start, it->style});
+            tail.push_back({position + inserted, end - position, it->style});
+            continue;
+        }
+        const std::size_t a = moved(it->start, true);
+        const std::size_t b = moved(end, false);
+        if (b > a) tail.push_back({a, b - a, it->style});
+    }
+    spans.erase(first, spans.end());
+    spans.insert(spans.end(), tail.begin(), tail.end());
+    pending_.next = moved(pending_.next, false);
+    // A range styled ahead of `next` moved with its text; the new text in it
+    // is styled when idle styling gets there.
+    pending_.aheadEnd = moved(pending_.aheadEnd, false);
 }
 
 int QsciEditorControl::styleAt(std::size_t pos) const {
+    flushPendingStyles();
     const int style = int(SendScintilla(SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
     return style >= kTwinOffset && style < 2 * kTwinOffset ? style - kTwinOffset : style;
 }

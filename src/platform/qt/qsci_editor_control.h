@@ -3,6 +3,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QTimer>
 #include <set>
 
 #include "platform/editor_control.h"
@@ -58,7 +59,12 @@ public:
     void selectAll() override;
 
     void defineStyle(int style, const TextStyle& look) override;
-    void applyStyles(const std::vector<StyleSpan>& spans) override;
+    // The lines on show get their styles at once, the rest in short idle
+    // slices (see applyPendingSlice).
+    void applyStyles(std::vector<StyleSpan> spans) override;
+    // Applies whatever styles applyStyles left for idle time.
+    void flushPendingStyles() const;
+    bool stylesPending() const { return pending_.active; }
     // The style applyStyles gave the byte at pos (0 for plain text).
     int styleAt(std::size_t pos) const;
 
@@ -81,7 +87,13 @@ private:
     std::size_t byteCount() const;
     // Replaces the whole text inside an operation of this class (see setText).
     void replaceAll(std::string_view bytes);
-    void onModified(int type);
+    void onModified(int position, int type, int length);
+    // Styles [from, to) from the pending spans, plain where none covers.
+    void stylePendingRange(std::size_t from, std::size_t to) const;
+    void styleVisibleLines() const;
+    void applyPendingSlice();
+    // Moves the pending spans with an edit, as the styles already set move.
+    void shiftPendingSpans(std::size_t position, std::size_t inserted, std::size_t deleted);
     void applyWrap();
     // Where the text starts: Scintilla's left gap plus its margins.
     long textLeft() const;
@@ -100,6 +112,17 @@ private:
     std::set<int> definedStyles_;
     int editDepth_ = 0;
     bool changedInEdit_ = false;
+    // Styles still to be set: every byte from `next` on, and the lines on
+    // show. Spans are ascending and do not overlap.
+    struct PendingStyles {
+        bool active = false;
+        std::vector<StyleSpan> spans;
+        std::size_t next = 0;
+        // The end of the furthest range styled ahead of `next`.
+        std::size_t aheadEnd = 0;
+    };
+    mutable PendingStyles pending_;
+    QTimer* styleTimer_ = nullptr;
 };
 
 }  // namespace quillane

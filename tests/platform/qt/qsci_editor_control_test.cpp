@@ -7,6 +7,7 @@
 #include <Qsci/qscicommandset.h>
 #include <functional>
 
+#include "editor/tag_colouring.h"
 #include "platform/qt/qsci_editor_control.h"
 #include "platform/twips.h"
 #include "support/memory_editor.h"
@@ -23,6 +24,30 @@ Q_DECLARE_METATYPE(EditorScript)
 namespace {
 
 int StyleAt(const QsciEditorControl& ed, long pos) { return ed.styleAt(std::size_t(pos)); }
+
+// Every byte's style as the editor holds it now, twins folded, without
+// finishing pending styling first.
+std::vector<int> HeldStyles(const QsciEditorControl& ed) {
+    std::vector<int> styles(ed.length());
+    for (std::size_t i = 0; i < styles.size(); ++i)
+        styles[i] = int(ed.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(i))) % 64;
+    return styles;
+}
+
+// The styles the spans give a text of `size` bytes.
+std::vector<int> SpanStyles(const std::vector<StyleSpan>& spans, std::size_t size) {
+    std::vector<int> styles(size, 0);
+    for (const StyleSpan& span : spans)
+        for (std::size_t i = span.start; i < span.start + span.length && i < size; ++i) styles[i] = span.style;
+    return styles;
+}
+
+// A page large enough that its styles are not all set in one go.
+std::string LargeColouredPage() {
+    std::string page;
+    while (page.size() < 2u * 1024 * 1024) page += "<P ALIGN=\"left\">Some <B>bold</B> words<!-- note --></P>\r\n";
+    return page;
+}
 
 int KeyOf(const char* sequence) { return QKeySequence(sequence)[0].toCombined(); }
 
@@ -385,6 +410,57 @@ private slots:
         ed.loadText("one two");
         QCOMPARE(StyleAt(ed, 4), 0);
         QVERIFY(raw(0) != raw(4));
+    }
+
+    void stylesEndCompleteAfterIdleSlices() {
+        QsciEditorControl ed;
+        ed.resize(400, 300);
+        ed.show();
+        const std::string page = LargeColouredPage();
+        ed.loadText(page);
+        const std::vector<StyleSpan> spans = quillane::ComputeTagColours(page, {}).spans;
+        ed.applyStyles(spans);
+        // The lines on show are coloured at once, the rest later.
+        QVERIFY(ed.stylesPending());
+        QCOMPARE(StyleAt(ed, 1), int(quillane::kTagStyle));
+        QTRY_VERIFY_WITH_TIMEOUT(!ed.stylesPending(), 20000);
+        QVERIFY(HeldStyles(ed) == SpanStyles(spans, page.size()));
+    }
+
+    void typingWhileStylesArePendingKeepsThemWithTheirText() {
+        QMainWindow window;
+        auto* ed = new QsciEditorControl(&window);
+        window.setCentralWidget(ed);
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ed->setFocus();
+        const std::string page = LargeColouredPage();
+        ed->loadText(page);
+        const std::vector<StyleSpan> spans = quillane::ComputeTagColours(page, {}).spans;
+        ed->applyStyles(spans);
+        QVERIFY(ed->stylesPending());
+        std::vector<int> expected = SpanStyles(spans, page.size());
+        // At the start, inside a tag far down and inside a comment at the end;
+        // then one byte deleted inside a tag.
+        const std::size_t inTag = page.size() / 2 + 3;
+        const std::size_t inComment = page.size() - 10;
+        QCOMPARE(expected[inTag], int(quillane::kTagStyle));
+        QCOMPARE(expected[inComment], int(quillane::kCommentStyle));
+        for (std::size_t at : {inComment, inTag, std::size_t(0)}) {
+            ed->setSelStart(at);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+            expected.insert(expected.begin() + long(at), 0);
+        }
+        ed->setSelStart(inTag + 5);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        expected.erase(expected.begin() + long(inTag + 5));
+        QCOMPARE(ed->textView().substr(0, 2), std::string_view("x<"));
+        QTRY_VERIFY_WITH_TIMEOUT(!ed->stylesPending(), 20000);
+        const std::vector<int> held = HeldStyles(*ed);
+        QCOMPARE(held.size(), expected.size());
+        for (std::size_t i = 0; i < held.size(); ++i)
+            if (held[i] != expected[i]) QFAIL(qPrintable(QString("style %1 at %2, expected %3").arg(held[i]).arg(i).arg(expected[i])));
     }
 
     void releasedShortcutsReachTheMenu() {
